@@ -1,0 +1,341 @@
+#include "drivecalc/acrun.h"
+
+#include <iostream>
+#include <optional>
+
+#include "acdrive/calc/commands.h"
+#include "acdrive/data/report.h"
+#include "common/errors.h"
+#include "common/linesink.h"
+#include "common/numbertext.h"
+#include "common/scriptedprompter.h"
+#include "drivecalc/answers.h"
+#include "drivecalc/exitstatus.h"
+#include "drivecalc/json.h"
+#include "drivecalc/usage.h"
+
+namespace drivecalc {
+namespace {
+
+using acdrive::AcCommand;
+
+struct MethodName {
+    const char* name;
+    AcCommand command;
+};
+
+constexpr MethodName kMethodNames[] = {
+    {"mains", AcCommand::Mains},       {"freq", AcCommand::Frequency},
+    {"tvr", AcCommand::VoltageRegulator}, {"rheostat", AcCommand::Rheostat},
+    {"pulse", AcCommand::Pulse},       {"multispeed", AcCommand::MultiSpeed},
+};
+
+struct AcOptions {
+    bool sample = false;
+    std::string diagramFile;
+    std::optional<int> points;
+    std::string motorFile;
+    std::string rotor;  // "wound" or "cage"
+    std::optional<int> speeds;
+    std::vector<std::string> speedMotorFiles;
+    std::vector<std::string> methods;
+    std::string answersFile;
+    std::vector<std::string> answers;
+    bool transcript = false;
+    bool json = false;
+};
+
+// What one --method run left behind, for the text and JSON output.
+struct RunRecord {
+    std::string method;
+    std::string title;
+    bool completed = false;
+    std::string error;  // empty when none
+    int pointCount = 0;
+    std::size_t firstNotice = 0, lastNotice = 0;
+    std::size_t firstQuestion = 0, lastQuestion = 0;
+    std::vector<std::string> report;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HelpRequested {};
+
+std::optional<AcCommand> FindMethod(const std::string& name)
+{
+    for (const MethodName& m : kMethodNames) {
+        if (name == m.name)
+            return m.command;
+    }
+    return std::nullopt;
+}
+
+int ParseCount(const std::string& option, const std::string& text, int low, int high)
+{
+    int value = 0;
+    try {
+        value = drive::ParseWhole(text);
+    } catch (const drive::ConversionError&) {
+        throw UsageError(option + " needs a whole number, not '" + text + "'");
+    }
+    if (value < low || value > high)
+        throw UsageError(option + " must lie in " + std::to_string(low) + " .. " + std::to_string(high));
+    return value;
+}
+
+AcOptions ParseOptions(const std::vector<std::string>& args)
+{
+    AcOptions o;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        auto value = [&]() -> const std::string& {
+            if (k + 1 >= args.size())
+                throw UsageError(a + " needs a value");
+            return args[++k];
+        };
+        if (a == "--help" || a == "-h") {
+            throw HelpRequested();
+        } else if (a == "--sample") {
+            o.sample = true;
+        } else if (a == "--diagram") {
+            o.diagramFile = value();
+        } else if (a == "--points") {
+            o.points = ParseCount(a, value(), 0, acdrive::kGridPoints);
+        } else if (a == "--motor") {
+            o.motorFile = value();
+        } else if (a == "--rotor") {
+            o.rotor = value();
+            if (o.rotor != "wound" && o.rotor != "cage")
+                throw UsageError("--rotor takes wound or cage");
+        } else if (a == "--speeds") {
+            o.speeds = ParseCount(a, value(), 1, acdrive::kMaxSpeeds);
+        } else if (a == "--speed-motor") {
+            o.speedMotorFiles.push_back(value());
+        } else if (a == "--method") {
+            o.methods.push_back(value());
+            if (!FindMethod(o.methods.back()))
+                throw UsageError("unknown method '" + o.methods.back() +
+                                 "' (mains, freq, tvr, rheostat, pulse, multispeed)");
+        } else if (a == "--answers") {
+            o.answersFile = value();
+        } else if (a == "--answer") {
+            o.answers.push_back(value());
+        } else if (a == "--transcript") {
+            o.transcript = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else {
+            throw UsageError("unknown option '" + a + "'");
+        }
+    }
+    if (o.methods.empty())
+        throw UsageError("at least one --method is needed");
+    return o;
+}
+
+// Applies the set-up options to the data set in the order the desktop program's commands
+// would: sample, diagram, point count, motor, rotor type, multi-speed motor.
+void SetUp(const AcOptions& o, acdrive::AcWorkingData& data, acdrive::CalculationMenu& menu)
+{
+    if (o.sample)
+        acdrive::UseSampleDrive(data, menu);
+    if (!o.diagramFile.empty())
+        throw UsageError("--diagram is not available in this build");
+    if (o.points)
+        data.pointCount = static_cast<std::uint16_t>(*o.points);
+    if (!o.motorFile.empty())
+        throw UsageError("--motor is not available in this build");
+    if (!o.rotor.empty()) {
+        data.rotorType = o.rotor == "wound" ? 1 : 2;
+        data.multiSpeed = false;
+        if (data.motorEntered && data.diagramEntered)
+            menu = acdrive::UpdateCalculationMenu(data, menu);
+    }
+    if (o.speeds || !o.speedMotorFiles.empty())
+        throw UsageError("--speeds and --speed-motor are not available in this build");
+}
+
+void PrintText(const std::string& line, std::ostream& out)
+{
+    for (char c : line)
+        out.put(c == '\r' ? '\n' : c);
+    out.put('\n');
+}
+
+void WriteJson(const std::vector<RunRecord>& runs, const acdrive::AcWorkingData& data,
+               const drive::ScriptedPrompter& prompter, std::ostream& out)
+{
+    JsonWriter w;
+    w.BeginObject();
+    w.Key("program");
+    w.String("acdrive");
+    w.Key("runs");
+    w.BeginArray();
+    for (const RunRecord& r : runs) {
+        w.BeginObject();
+        w.Key("method");
+        w.String(r.method);
+        w.Key("title");
+        w.String(r.title);
+        w.Key("completed");
+        w.Bool(r.completed);
+        w.Key("error");
+        if (r.error.empty())
+            w.Null();
+        else
+            w.String(r.error);
+        w.Key("pointCount");
+        w.Integer(r.pointCount);
+        w.Key("stretches");
+        w.BeginArray();
+        for (int i = 1; i <= r.pointCount - 1; ++i) {
+            w.BeginObject();
+            w.Key("index");
+            w.Integer(i);
+            w.Key("kind");
+            w.Integer(acdrive::ClassifyStretch(data.tachoPoints[i].speed, data.tachoPoints[i + 1].speed));
+            w.Key("label");
+            w.String(data.stretchLabels[i]);
+            w.Key("efficiency");
+            w.Number(data.stretchEfficiency[i]);
+            w.Key("powerFactor");
+            w.Number(data.stretchPowerFactor[i]);
+            w.Key("activePower");
+            w.Number(data.stretchActivePower[i]);
+            w.Key("reactivePower");
+            w.Number(data.stretchReactivePower[i]);
+            w.Key("shaftPower");
+            w.Number(data.stretchShaftPower[i]);
+            w.Key("losses");
+            w.Number(data.stretchLosses[i]);
+            w.EndObject();
+        }
+        w.EndArray();
+        w.Key("notices");
+        w.BeginArray();
+        for (std::size_t k = r.firstNotice; k < r.lastNotice; ++k)
+            w.String(prompter.notices()[k]);
+        w.EndArray();
+        w.Key("questions");
+        w.BeginArray();
+        for (std::size_t k = r.firstQuestion; k < r.lastQuestion; ++k) {
+            const drive::PromptRecord& q = prompter.questions()[k];
+            w.BeginObject();
+            w.Key("kind");
+            w.String(drive::PromptKindName(q.kind));
+            w.Key("text");
+            w.String(q.text);
+            w.Key("answer");
+            w.String(q.answer);
+            w.EndObject();
+        }
+        w.EndArray();
+        w.Key("report");
+        w.BeginArray();
+        for (const std::string& line : r.report)
+            w.String(line);
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+    out << w.text() << '\n';
+}
+
+}  // namespace
+
+int RunAc(const std::vector<std::string>& args)
+{
+    AcOptions options;
+    acdrive::AcWorkingData data;
+    acdrive::CalculationMenu menu{};
+    try {
+        options = ParseOptions(args);
+        SetUp(options, data, menu);
+    } catch (const HelpRequested&) {
+        std::cout << kUsage;
+        return kExitOk;
+    } catch (const UsageError& e) {
+        std::cerr << "drivecalc ac: " << e.what() << '\n';
+        return kExitUsage;
+    } catch (const drive::PlatformError& e) {
+        std::cerr << e.what() << '\n';
+        return kExitRunError;
+    }
+    for (const std::string& name : options.methods) {
+        const AcCommand command = *FindMethod(name);
+        if (!menu[static_cast<int>(command)]) {
+            std::cerr << "drivecalc ac: the method " << name << " (\"" << acdrive::CommandCaption(command)
+                      << "\") is disabled: "
+                      << (!data.motorEntered || !data.diagramEntered
+                              ? "no motor or no load diagram has been entered"
+                              : data.multiSpeed ? "a multi-speed motor is described"
+                                                : data.rotorType == 1 ? "it does not suit a wound-rotor motor"
+                                                                      : "it does not suit a squirrel-cage motor")
+                      << '\n';
+            return kExitUsage;
+        }
+    }
+
+    std::deque<std::string> answers;
+    if (!CollectAnswers(options.answersFile, options.answers, answers)) {
+        std::cerr << "drivecalc ac: cannot read the answers file " << options.answersFile << '\n';
+        return kExitUsage;
+    }
+    drive::ScriptedPrompter prompter(std::move(answers));
+    if (options.transcript)
+        prompter.SetObserver([](const std::string& line) { std::cerr << line << '\n'; });
+
+    std::vector<RunRecord> runs;
+    int status = kExitOk;
+    for (const std::string& name : options.methods) {
+        const AcCommand command = *FindMethod(name);
+        RunRecord r;
+        r.method = name;
+        r.firstNotice = prompter.notices().size();
+        r.firstQuestion = prompter.questions().size();
+        drive::LineBuffer pane;
+        bool stop = false;
+        try {
+            acdrive::RunCalculationCommand(command, data, prompter, pane);
+            r.completed = true;
+        } catch (const drive::PlatformError& e) {
+            r.error = e.what();
+            status = kExitRunError;
+        } catch (const drive::AnswersExhausted& e) {
+            r.error = std::string("the answers ran out at the question: ") + e.what();
+            status = kExitUnanswered;
+            stop = true;
+        } catch (const drive::InvalidAnswer& e) {
+            r.error = e.what();
+            status = kExitUsage;
+            stop = true;
+        }
+        r.title = data.methodTitle;
+        r.pointCount = data.pointCount;
+        r.lastNotice = prompter.notices().size();
+        r.lastQuestion = prompter.questions().size();
+        r.report = pane.lines();
+        if (!options.transcript) {
+            for (std::size_t k = r.firstNotice; k < r.lastNotice; ++k)
+                PrintText(prompter.notices()[k], std::cerr);
+        }
+        if (!r.error.empty())
+            std::cerr << r.error << '\n';
+        if (!options.json) {
+            for (const std::string& line : r.report)
+                PrintText(line, std::cout);
+        }
+        runs.push_back(std::move(r));
+        if (stop)
+            break;
+    }
+    if (options.json)
+        WriteJson(runs, data, prompter, std::cout);
+    return status;
+}
+
+}  // namespace drivecalc
