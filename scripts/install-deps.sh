@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev
+  qt6-translations-l10n
   libxkbcommon-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev file

@@ -1,0 +1,56 @@
+#include "acdrive/ui/keyfilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+namespace acdrive::ui {
+namespace {
+
+// The characters a numeric field takes: digits, the comma and backspace.
+bool IsNumericKey(char16_t key)
+{
+    return (key >= u'0' && key <= u'9') || key == u',' || key == u'\b';
+}
+
+}  // namespace
+
+NumericFieldFilter::NumericFieldFilter(QObject* parent) : QObject(parent) {}
+
+NumericFieldFilter* NumericFieldFilter::Install(QObject* field)
+{
+    auto* filter = new NumericFieldFilter(field);
+    field->installEventFilter(filter);
+    return filter;
+}
+
+bool NumericFieldFilter::Accepts(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Paste))
+        return false;
+    if (event.key() == Qt::Key_Backspace)
+        return IsNumericKey(u'\b');
+    const QString text = event.text();
+    if (text.isEmpty())
+        return true;
+    // Control characters belong to keys that edit or move rather than type.
+    if (text.size() == 1 && (text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f))
+        return true;
+    for (const QChar ch : text) {
+        if (!IsNumericKey(ch.unicode()))
+            return false;
+    }
+    return true;
+}
+
+bool NumericFieldFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !Accepts(*static_cast<QKeyEvent*>(event))) {
+        QApplication::beep();
+        emit keyRejected();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace acdrive::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace acdrive::ui {
+
+class TachogramChart;
+
+// A file dialog filter from its "description|pattern" form ("Точечные рисунки|*.bmp" gives
+// "Точечные рисунки (*.bmp)").
+QString DialogFilter(const char* filter);
+
+// Asks for the name of a chart picture (filter "Точечные рисунки|*.bmp"); empty when cancelled.
+QString AskPictureName(QWidget* parent);
+
+// The file a chart picture goes to: the chosen name with ".bmp" appended, always.
+QString PictureFileName(const QString& chosenName);
+
+// Saves the chart as a Windows bitmap under PictureFileName(chosenName); a file that cannot be
+// written is reported in the error box.
+void SavePicture(QWidget* parent, TachogramChart& chart, const QString& chosenName);
+
+}  // namespace acdrive::ui
