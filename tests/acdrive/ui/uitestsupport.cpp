@@ -1,0 +1,123 @@
+#include "uitestsupport.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+
+namespace uitest {
+
+using acdrive::ui::ModalScript;
+
+QList<QToolButton*> ToolButtons(QWidget* window, const char* hint)
+{
+    QList<QToolButton*> found;
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        if (button->toolTip() == QString::fromUtf8(hint))
+            found.append(button);
+    }
+    std::sort(found.begin(), found.end(), [](QToolButton* a, QToolButton* b) { return a->x() < b->x(); });
+    return found;
+}
+
+QToolButton* ToolButton(QWidget* window, const char* hint)
+{
+    const QList<QToolButton*> found = ToolButtons(window, hint);
+    return found.size() == 1 ? found.first() : nullptr;
+}
+
+QAction* MenuItem(QWidget* window, const QStringList& path)
+{
+    auto* bar = window->findChild<QMenuBar*>();
+    if (!bar)
+        return nullptr;
+    QList<QAction*> actions = bar->actions();
+    QAction* item = nullptr;
+    for (const QString& caption : path) {
+        const auto at = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* a) { return a->text() == caption; });
+        if (at == actions.end())
+            return nullptr;
+        item = *at;
+        actions = item->menu() ? item->menu()->actions() : QList<QAction*>();
+    }
+    return item;
+}
+
+QStringList FileLines(const QString& relativePath)
+{
+    QFile file(QStringLiteral(DRIVE_TESTS_DIR "/") + relativePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot open ") + file.fileName()};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+namespace {
+
+void NoteQuestion(QWidget* dialog, QStringList* questions)
+{
+    if (questions) {
+        auto* label = dialog->findChild<QLabel*>(QStringLiteral("Label1"));
+        questions->append(label ? label->text() : QStringLiteral("<no question>"));
+    }
+}
+
+}  // namespace
+
+ModalScript::Step TypeNumber(const QString& keys, QStringList* questions)
+{
+    return [keys, questions](QWidget* dialog) {
+        NoteQuestion(dialog, questions);
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        if (!field || !ok || dialog->objectName() != QStringLiteral("NumberDialog"))
+            return;
+        QTest::keyClicks(field, keys);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    };
+}
+
+ModalScript::Step PickOption(int option, QStringList* questions)
+{
+    return [option, questions](QWidget* dialog) {
+        NoteQuestion(dialog, questions);
+        auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(option));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        if (!radio || !ok || dialog->objectName() != QStringLiteral("ChoiceDialog"))
+            return;
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+        QTest::mouseClick(ok, Qt::LeftButton);
+    };
+}
+
+ModalScript::Step CloseByFrame()
+{
+    return [](QWidget* window) { window->close(); };
+}
+
+ModalScript::Step ExpectErrorBox(const QString& message, ModalScript& script)
+{
+    return [message, &script](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (!box || box->icon() != QMessageBox::Critical || box->text() != message)
+            script.AddFailure(QStringLiteral("expected the error box \"%1\", got %2 \"%3\"")
+                                  .arg(message, QString::fromLatin1(window->metaObject()->className()),
+                                       box ? box->text() : QString()));
+        if (box)
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
+    };
+}
+
+}  // namespace uitest
