@@ -5,51 +5,74 @@
 namespace drive {
 namespace {
 
-[[noreturn]] void Fail(ArithmeticError::Kind kind)
-{
-    throw ArithmeticError(kind);
-}
+using Kind = ArithmeticError::Kind;
 
-// Checks the result of an operation on finite or non-finite operands.
-double Checked(double result, double a, double b)
+// The result of an operation on two fault-free operands, checked.
+Real Checked(double result, double a, double b)
 {
     if (std::isnan(result))
-        Fail(ArithmeticError::Kind::InvalidOperation);
+        return Real::Fault(Kind::InvalidOperation);
     if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
-        Fail(ArithmeticError::Kind::Overflow);
-    return result;
+        return Real::Fault(Kind::Overflow);
+    return Real(result);
 }
 
-double CheckedUnary(double result, double x)
+// Applies a function of one fault-free argument, passing a carried fault on.
+template <typename F>
+Real Unary(Real x, F f)
 {
-    return Checked(result, x, 0.0);
+    if (x.faulted())
+        return x;
+    return f(x.value());
+}
+
+// Applies an operation to two fault-free operands, passing on the left fault before the right.
+template <typename F>
+Real Binary(Real a, Real b, F f)
+{
+    if (a.faulted())
+        return a;
+    if (b.faulted())
+        return b;
+    return f(a.value(), b.value());
 }
 
 }  // namespace
 
+double Real::value() const
+{
+    if (faulted_)
+        throw ArithmeticError(fault_);
+    return v_;
+}
+
 Real operator+(Real a, Real b)
 {
-    return Real(Checked(a.v_ + b.v_, a.v_, b.v_));
+    return Binary(a, b, [](double x, double y) { return Checked(x + y, x, y); });
 }
 
 Real operator-(Real a, Real b)
 {
-    return Real(Checked(a.v_ - b.v_, a.v_, b.v_));
+    return Binary(a, b, [](double x, double y) { return Checked(x - y, x, y); });
 }
 
 Real operator*(Real a, Real b)
 {
-    return Real(Checked(a.v_ * b.v_, a.v_, b.v_));
+    return Binary(a, b, [](double x, double y) { return Checked(x * y, x, y); });
 }
 
 Real operator/(Real a, Real b)
 {
-    if (b.v_ == 0.0) {
-        if (a.v_ == 0.0 || std::isnan(a.v_))
-            Fail(ArithmeticError::Kind::InvalidOperation);
-        Fail(ArithmeticError::Kind::DivisionByZero);
-    }
-    return Real(Checked(a.v_ / b.v_, a.v_, b.v_));
+    return Binary(a, b, [](double x, double y) {
+        if (y == 0.0)
+            return Real::Fault(x == 0.0 || std::isnan(x) ? Kind::InvalidOperation : Kind::DivisionByZero);
+        return Checked(x / y, x, y);
+    });
+}
+
+Real operator-(Real a)
+{
+    return Unary(a, [](double x) { return Real(-x); });
 }
 
 Real& Real::operator+=(Real other) { return *this = *this + other; }
@@ -57,42 +80,55 @@ Real& Real::operator-=(Real other) { return *this = *this - other; }
 Real& Real::operator*=(Real other) { return *this = *this * other; }
 Real& Real::operator/=(Real other) { return *this = *this / other; }
 
+bool operator==(Real a, Real b) { return a.value() == b.value(); }
+bool operator!=(Real a, Real b) { return a.value() != b.value(); }
+bool operator<(Real a, Real b) { return a.value() < b.value(); }
+bool operator<=(Real a, Real b) { return a.value() <= b.value(); }
+bool operator>(Real a, Real b) { return a.value() > b.value(); }
+bool operator>=(Real a, Real b) { return a.value() >= b.value(); }
+
 Real Sqrt(Real x)
 {
-    if (std::isnan(x.value()) || x.value() < 0.0)
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::sqrt(x.value()));
+    return Unary(x, [](double v) {
+        if (std::isnan(v) || v < 0.0)
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::sqrt(v));
+    });
 }
 
 Real Ln(Real x)
 {
-    if (x.value() == 0.0)
-        Fail(ArithmeticError::Kind::DivisionByZero);
-    if (std::isnan(x.value()) || x.value() < 0.0)
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::log(x.value()));
+    return Unary(x, [](double v) {
+        if (v == 0.0)
+            return Real::Fault(Kind::DivisionByZero);
+        if (std::isnan(v) || v < 0.0)
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::log(v));
+    });
 }
 
 Real Exp(Real x)
 {
-    return Real(CheckedUnary(std::exp(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::exp(v), v, 0.0); });
 }
 
 Real Cos(Real x)
 {
-    if (!std::isfinite(x.value()))
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::cos(x.value()));
+    return Unary(x, [](double v) {
+        if (!std::isfinite(v))
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::cos(v));
+    });
 }
 
 Real ArcTan(Real x)
 {
-    return Real(CheckedUnary(std::atan(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::atan(v), v, 0.0); });
 }
 
 Real Abs(Real x)
 {
-    return Real(CheckedUnary(std::fabs(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::fabs(v), v, 0.0); });
 }
 
 Real Sqr(Real x)
