@@ -7,15 +7,7 @@ namespace {
 
 using Kind = ArithmeticError::Kind;
 
-// The result of an operation on two fault-free operands, checked.
-Real Checked(double result, double a, double b)
-{
-    if (std::isnan(result))
-        return Real::Fault(Kind::InvalidOperation);
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
-        return Real::Fault(Kind::Overflow);
-    return Real(result);
-}
+using real_detail::Checked;
 
 // Applies a function of one fault-free argument, passing a carried fault on.
 template <typename F>
@@ -26,66 +18,12 @@ Real Unary(Real x, F f)
     return f(x.value());
 }
 
-// Applies an operation to two fault-free operands, passing on the left fault before the right.
-template <typename F>
-Real Binary(Real a, Real b, F f)
-{
-    if (a.faulted())
-        return a;
-    if (b.faulted())
-        return b;
-    return f(a.value(), b.value());
-}
-
 }  // namespace
 
-double Real::value() const
+void Real::ThrowFault() const
 {
-    if (faulted_)
-        throw ArithmeticError(fault_);
-    return v_;
+    throw ArithmeticError(fault_);
 }
-
-Real operator+(Real a, Real b)
-{
-    return Binary(a, b, [](double x, double y) { return Checked(x + y, x, y); });
-}
-
-Real operator-(Real a, Real b)
-{
-    return Binary(a, b, [](double x, double y) { return Checked(x - y, x, y); });
-}
-
-Real operator*(Real a, Real b)
-{
-    return Binary(a, b, [](double x, double y) { return Checked(x * y, x, y); });
-}
-
-Real operator/(Real a, Real b)
-{
-    return Binary(a, b, [](double x, double y) {
-        if (y == 0.0)
-            return Real::Fault(x == 0.0 || std::isnan(x) ? Kind::InvalidOperation : Kind::DivisionByZero);
-        return Checked(x / y, x, y);
-    });
-}
-
-Real operator-(Real a)
-{
-    return Unary(a, [](double x) { return Real(-x); });
-}
-
-Real& Real::operator+=(Real other) { return *this = *this + other; }
-Real& Real::operator-=(Real other) { return *this = *this - other; }
-Real& Real::operator*=(Real other) { return *this = *this * other; }
-Real& Real::operator/=(Real other) { return *this = *this / other; }
-
-bool operator==(Real a, Real b) { return a.value() == b.value(); }
-bool operator!=(Real a, Real b) { return a.value() != b.value(); }
-bool operator<(Real a, Real b) { return a.value() < b.value(); }
-bool operator<=(Real a, Real b) { return a.value() <= b.value(); }
-bool operator>(Real a, Real b) { return a.value() > b.value(); }
-bool operator>=(Real a, Real b) { return a.value() >= b.value(); }
 
 Real Sqrt(Real x)
 {

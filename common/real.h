@@ -13,6 +13,8 @@
 // first. The fault is thrown as ArithmeticError as soon as the value is used: read with
 // value(), compared, or converted to double.
 
+#include <cmath>
+
 #include "common/errors.h"
 
 namespace drive {
@@ -35,7 +37,12 @@ public:
     }
 
     // The value; throws the carried fault.
-    double value() const;
+    double value() const
+    {
+        if (faulted_)
+            ThrowFault();
+        return v_;
+    }
     explicit operator double() const { return value(); }
 
     bool faulted() const { return faulted_; }
@@ -60,10 +67,84 @@ public:
     friend bool operator>=(Real a, Real b);
 
 private:
+    [[noreturn]] void ThrowFault() const;
+
     double v_ = 0.0;
     bool faulted_ = false;
     Kind fault_ = Kind::InvalidOperation;
 };
+
+namespace real_detail {
+
+// The result of an operation on two fault-free operands, checked.
+inline Real Checked(double result, double a, double b)
+{
+    if (std::isnan(result))
+        return Real::Fault(Real::Kind::InvalidOperation);
+    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
+        return Real::Fault(Real::Kind::Overflow);
+    return Real(result);
+}
+
+}  // namespace real_detail
+
+// The arithmetic operators are inline: the calculations spend most of their time in them.
+inline Real operator+(Real a, Real b)
+{
+    if (a.faulted_)
+        return a;
+    if (b.faulted_)
+        return b;
+    return real_detail::Checked(a.v_ + b.v_, a.v_, b.v_);
+}
+
+inline Real operator-(Real a, Real b)
+{
+    if (a.faulted_)
+        return a;
+    if (b.faulted_)
+        return b;
+    return real_detail::Checked(a.v_ - b.v_, a.v_, b.v_);
+}
+
+inline Real operator*(Real a, Real b)
+{
+    if (a.faulted_)
+        return a;
+    if (b.faulted_)
+        return b;
+    return real_detail::Checked(a.v_ * b.v_, a.v_, b.v_);
+}
+
+inline Real operator/(Real a, Real b)
+{
+    if (a.faulted_)
+        return a;
+    if (b.faulted_)
+        return b;
+    if (b.v_ == 0.0)
+        return Real::Fault(a.v_ == 0.0 || std::isnan(a.v_) ? Real::Kind::InvalidOperation : Real::Kind::DivisionByZero);
+    return real_detail::Checked(a.v_ / b.v_, a.v_, b.v_);
+}
+
+inline Real operator-(Real a)
+{
+    if (a.faulted_)
+        return a;
+    return Real(-a.v_);
+}
+
+inline Real& Real::operator+=(Real other) { return *this = *this + other; }
+inline Real& Real::operator-=(Real other) { return *this = *this - other; }
+inline Real& Real::operator*=(Real other) { return *this = *this * other; }
+inline Real& Real::operator/=(Real other) { return *this = *this / other; }
+
+inline bool operator==(Real a, Real b) { return a.value() == b.value(); }
+inline bool operator!=(Real a, Real b) { return a.value() != b.value(); }
+inline bool operator<(Real a, Real b) { return a.value() < b.value(); }
+inline bool operator<=(Real a, Real b) { return a.value() <= b.value(); }
+inline bool operator>(Real a, Real b) { return a.value() > b.value(); }
+inline bool operator>=(Real a, Real b) { return a.value() >= b.value(); }
 
 Real Sqrt(Real x);      // invalid for x < 0
 Real Ln(Real x);        // division by zero for x = 0, invalid for x < 0
