@@ -1,12 +1,12 @@
 #include "acdrive/calc/frequency.h"
 
-#include <string>
-
 #include "acdrive/calc/sliprule.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/numbertext.h"
 #include "common/real.h"
+
+#include <string>
 
 namespace acdrive::frequency {
 namespace {
@@ -34,7 +34,11 @@ Real TanPhi(Real c)
 // calculated.
 class Calculation {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
+    Calculation(AcWorkingData& data, drive::Prompter& prompter)
+        : d_(data)
+        , prompter_(prompter)
+    {
+    }
 
     void Run(drive::LineSink& resultsPane);
 
@@ -70,10 +74,10 @@ private:
     Real kA_, kB_, kX_, kC_, c1_;
 
     int i_ = 0;
-    std::string number_;  // i in decimal, for the question texts
-    Real omegaA_, omegaB_;  // speed magnitudes at the start and end of the stretch, 1/s
+    std::string number_; // i in decimal, for the question texts
+    Real omegaA_, omegaB_; // speed magnitudes at the start and end of the stretch, 1/s
     Real inertia_, mc_, duration_;
-    bool idle_ = false;     // a standstill stretch under no load (" ожидание")
+    bool idle_ = false; // a standstill stretch under no load (" ожидание")
 };
 
 void Calculation::Run(drive::LineSink& resultsPane)
@@ -109,7 +113,8 @@ void Calculation::AskConverter()
     d_.converterEfficiency = answer.empty() ? 0.8 : drive::ParseNumber(answer);
     etaC_ = d_.converterEfficiency;
 
-    d_.converterStructure = AskChoice(d_, prompter_, kStructureQuestion, "непосредственный", "двухзвенный") ? 1 : 2;
+    d_.converterStructure
+        = AskChoice(d_, prompter_, kStructureQuestion, "непосредственный", "двухзвенный") ? 1 : 2;
     if (d_.converterStructure == 2) {
         if (AskChoice(d_, prompter_, kStructureQuestion, "ШИП", "Автономный инвертор"))
             d_.inverterType = 1;
@@ -183,9 +188,9 @@ Real Calculation::FrequencyPowerFactor(Real omegaStart, Real omegaEnd, Real slip
     Real sum = 0;
     for (int k = 1; k <= steps; ++k) {
         const Real alpha = (k - 0.5) * dAlpha + alphaStart;
-        const Real k2 = drive::Sqr(r2_) * (drive::Sqr(alpha) * drive::Sqr(c1_) + drive::Sqr(kC_)) +
-                        drive::Sqr(sr) * (drive::Sqr(alpha) * drive::Sqr(kX_) + drive::Sqr(kB_)) +
-                        2 * r1_ * r2_ * alpha * sr;
+        const Real k2 = drive::Sqr(r2_) * (drive::Sqr(alpha) * drive::Sqr(c1_) + drive::Sqr(kC_))
+            + drive::Sqr(sr) * (drive::Sqr(alpha) * drive::Sqr(kX_) + drive::Sqr(kB_))
+            + 2 * r1_ * r2_ * alpha * sr;
         sum += sign * (r1_ * k1 + alpha * r2_ * sr) / drive::Sqrt(drive::Abs(k1 * k2));
     }
     return sum / steps;
@@ -239,7 +244,8 @@ void Calculation::SteadyStretch()
         // (omegaA / omegaN)^0.33 is computed through the logarithm, which has no value at
         // standstill; there it is taken as 0, the value of 0^0.33.
         const Real relativeSpeed = omegaA_ == 0 ? Real(0) : drive::Power(omegaA_ / omegaN_, 0.33);
-        const Real pf = (drive::Sqrt(mc_ / mn_) * (cN_ - 0.6) + 0.2) * (0.6 + 0.8 * drive::Exp(-relativeSpeed));
+        const Real pf
+            = (drive::Sqrt(mc_ / mn_) * (cN_ - 0.6) + 0.2) * (0.6 + 0.8 * drive::Exp(-relativeSpeed));
         d_.stretchPowerFactor[i_] = pf.value();
         const Real e = (shaft * duration_ + losses) / etaC_;
         SetEnergies(e, TanPhi(pf) * e);
@@ -275,7 +281,8 @@ void Calculation::BrakingStretch()
 void Calculation::ReversalStretch()
 {
     d_.stretchLabels[i_] = " pеверс ";
-    const Real tb = AskValue(d_, prompter_, "Участок №" + number_ + " - реверс " + "\r" + "Время торможения:");
+    const Real tb
+        = AskValue(d_, prompter_, "Участок №" + number_ + " - реверс " + "\r" + "Время торможения:");
     const Real tm = duration_ - tb;
     d_.motoringTime = tm.value();
     // The braking part draws nothing from the supply and its losses are not counted.
@@ -330,11 +337,11 @@ void Calculation::FinishStretch()
     }
 }
 
-}  // namespace
+} // namespace
 
 void Run(AcWorkingData& data, drive::Prompter& prompter, drive::LineSink& resultsPane)
 {
     Calculation(data, prompter).Run(resultsPane);
 }
 
-}  // namespace acdrive::frequency
+} // namespace acdrive::frequency

@@ -1,12 +1,12 @@
 #include "acdrive/calc/multispeed.h"
 
-#include <algorithm>
-#include <numbers>
-#include <string>
-
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/real.h"
+
+#include <algorithm>
+#include <numbers>
+#include <string>
 
 namespace acdrive::multispeed {
 namespace {
@@ -30,32 +30,36 @@ Real PowerFactorOfEnergies(Real e, Real qe)
 
 // Start or acceleration on one step from omegaA to omegaB.
 struct MotoringStage {
-    Real torque;     // M, N*m
+    Real torque; // M, N*m
     Real slipA, slipB;
-    Real losses;     // dWm, J
-    Real kinetic;    // Wk, kinetic energy gained, J
-    Real useful;     // Em, shaft energy, J
+    Real losses; // dWm, J
+    Real kinetic; // Wk, kinetic energy gained, J
+    Real useful; // Em, shaft energy, J
 };
 
 // Braking on one step from omegaA down to omegaB above its synchronous speed.
 struct RegenerativeStage {
-    Real torque;     // Mb, N*m
+    Real torque; // Mb, N*m
     Real slipA, slipB;
-    Real returned;   // Er, energy given back to the mains, J
-    Real losses;     // dWr, J
+    Real returned; // Er, energy given back to the mains, J
+    Real losses; // dWr, J
 };
 
 // Slowing down on one step under motor torque from omegaA to omegaB.
 struct DecelerationStage {
     Real slipA, slipB;
-    Real useful;     // Ed, J
-    Real losses;     // dWd, J
+    Real useful; // Ed, J
+    Real losses; // dWd, J
 };
 
 // One run of the calculation: the steps' constants and the stretch being calculated.
 class Calculation {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
+    Calculation(AcWorkingData& data, drive::Prompter& prompter)
+        : d_(data)
+        , prompter_(prompter)
+    {
+    }
 
     void Run(drive::LineSink& resultsPane);
 
@@ -108,13 +112,13 @@ private:
     AcWorkingData& d_;
     drive::Prompter& prompter_;
 
-    int steps_ = 1;  // K, the steps in use
+    int steps_ = 1; // K, the steps in use
 
     int i_ = 0;
-    std::string number_;  // i in decimal, for the question texts
-    Real omegaS_, omegaE_;  // signed speeds at the start and end of the stretch, 1/s
+    std::string number_; // i in decimal, for the question texts
+    Real omegaS_, omegaE_; // signed speeds at the start and end of the stretch, 1/s
     Real duration_, mc_, inertia_;
-    int c_ = 0, p_ = 0;  // steps at the end and the start of the stretch
+    int c_ = 0, p_ = 0; // steps at the end and the start of the stretch
 };
 
 void Calculation::Run(drive::LineSink& resultsPane)
@@ -204,7 +208,8 @@ Real Calculation::StepAveragePowerFactor(int j, Real a, Real b) const
         const Real s = 1 - omega / m.synchronousSpeed + 0.000001;
         const Real r = m.rotorResistance / s;
         const Real resistance = drive::Sqr(xm) * r / (drive::Sqr(r) + drive::Sqr(xs)) + m.statorResistance;
-        const Real reactance = xm * (drive::Sqr(r) + x2 * xs) / (drive::Sqr(r) + drive::Sqr(xs)) + m.statorReactance;
+        const Real reactance
+            = xm * (drive::Sqr(r) + x2 * xs) / (drive::Sqr(r) + drive::Sqr(xs)) + m.statorReactance;
         const Real theta = drive::ArcTan(reactance / resistance);
         Real phi = theta;
         if (reactance < 0 && resistance < 0)
@@ -225,9 +230,9 @@ MotoringStage Calculation::Motoring(int j, Real omegaA, Real omegaB, Real t) con
     stage.torque = (omegaB - omegaA) * inertia_ / t + mc_;
     stage.slipA = 1 - omegaA / omega0;
     stage.slipB = 1 - omegaB / omega0;
-    stage.losses = (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB)) * drive::Sqr(omega0) * inertia_ / 2 *
-                       CopperLossRatio(j) * stage.torque / (stage.torque - mc_) +
-                   d_.stepConstantLosses[j] * t;
+    stage.losses = (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB)) * drive::Sqr(omega0) * inertia_ / 2
+            * CopperLossRatio(j) * stage.torque / (stage.torque - mc_)
+        + d_.stepConstantLosses[j] * t;
     stage.kinetic = (drive::Sqr(omegaB) - drive::Sqr(omegaA)) * inertia_ / 2;
     stage.useful = (omegaB + omegaA) * mc_ / 2 * t;
     return stage;
@@ -241,11 +246,11 @@ RegenerativeStage Calculation::Regenerative(int j, Real omegaA, Real omegaB, Rea
     stage.slipA = omegaA / omega0 - 1;
     stage.slipB = omegaB / omega0 - 1;
     const Real share = stage.torque / (stage.torque + mc_);
-    stage.returned = drive::Abs(drive::Sqr(omega0) * inertia_ / 2 * (stage.slipA - stage.slipB) *
-                                (stage.slipB + stage.slipA + 2) * share);
-    stage.losses = CopperLossRatio(j) * (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB)) * drive::Sqr(omega0) *
-                       inertia_ / 2 * share +
-                   d_.stepConstantLosses[j] * t;
+    stage.returned = drive::Abs(drive::Sqr(omega0) * inertia_ / 2 * (stage.slipA - stage.slipB)
+        * (stage.slipB + stage.slipA + 2) * share);
+    stage.losses = CopperLossRatio(j) * (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB))
+            * drive::Sqr(omega0) * inertia_ / 2 * share
+        + d_.stepConstantLosses[j] * t;
     return stage;
 }
 
@@ -254,8 +259,8 @@ Real Calculation::PluggingLosses(Real omegaA, Real t) const
     const Real omega0 = Step(1).synchronousSpeed;
     const Real mb = inertia_ * omegaA / t - mc_;
     const Real sa = omegaA / omega0 + 1;
-    return (drive::Sqr(sa) - 1) * drive::Sqr(omega0) * inertia_ / 2 * CopperLossRatio(1) * mb / (mb + mc_) +
-           d_.stepConstantLosses[1] * t;
+    return (drive::Sqr(sa) - 1) * drive::Sqr(omega0) * inertia_ / 2 * CopperLossRatio(1) * mb / (mb + mc_)
+        + d_.stepConstantLosses[1] * t;
 }
 
 Real Calculation::DcEnergy(Real current, Real t) const
@@ -279,8 +284,8 @@ DecelerationStage Calculation::Deceleration(int j, Real omegaA, Real omegaB, Rea
     const Real sa = stage.slipA;
     const Real sb = stage.slipB;
     stage.useful = drive::Sqr(omega0) * inertia_ * (sb - sa) * sb + mc_ * omegaB * t;
-    stage.losses = (mc_ * omega0 * sb * kR + d_.stepConstantLosses[j]) * t -
-                   drive::Sqr(omega0) * inertia_ / 2 * sb * (kR * (sb + sa) * (1 - omegaA / mc_) + 2 * (sb - sa));
+    stage.losses = (mc_ * omega0 * sb * kR + d_.stepConstantLosses[j]) * t
+        - drive::Sqr(omega0) * inertia_ / 2 * sb * (kR * (sb + sa) * (1 - omegaA / mc_) + 2 * (sb - sa));
     return stage;
 }
 
@@ -303,9 +308,9 @@ void Calculation::DirectStart()
     const Real omegaB = drive::Abs(omegaE_);
     const MotoringStage stage = Motoring(c_, omegaA, omegaB, duration_);
     const Real omega0 = Step(c_).synchronousSpeed;
-    const Real losses = (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB)) * drive::Sqr(omega0) * inertia_ *
-                            CopperLossRatio(c_) * stage.torque / 2 / (stage.torque - mc_) +
-                        d_.stepConstantLosses[c_] * duration_;
+    const Real losses = (drive::Sqr(stage.slipA) - drive::Sqr(stage.slipB)) * drive::Sqr(omega0) * inertia_
+            * CopperLossRatio(c_) * stage.torque / 2 / (stage.torque - mc_)
+        + d_.stepConstantLosses[c_] * duration_;
     d_.stretchLosses[i_] = losses.value();
     const Real shaft = drive::Abs((omegaE_ + omegaS_) * d_.workTorque[i_]) / 2;
     d_.stretchShaftPower[i_] = shaft.value();
@@ -331,7 +336,8 @@ void Calculation::SteppedStart()
             omegaB = drive::Abs(omegaE_);
             t = duration_ - time;
         } else {
-            const std::string prefix = StretchLine("Pазгон -  участок №") + "cтупень №" + std::to_string(j) + "\r\r";
+            const std::string prefix
+                = StretchLine("Pазгон -  участок №") + "cтупень №" + std::to_string(j) + "\r\r";
             t = AskValue(d_, prompter_, prefix + "Время пуска на ступени");
             omegaB = AskValue(d_, prompter_, prefix + "Конечная скорость пуска на ступени ");
         }
@@ -363,9 +369,9 @@ void Calculation::SteadyStretch()
     }
     d_.stretchLabels[i_] = "установившийся";
     const Real omega0 = Step(c_).synchronousSpeed;
-    const Real losses =
-        (drive::Abs((omega0 - omega) * d_.workTorque[i_]) * CopperLossRatio(c_) + d_.stepConstantLosses[c_]) *
-        duration_;
+    const Real losses
+        = (drive::Abs((omega0 - omega) * d_.workTorque[i_]) * CopperLossRatio(c_) + d_.stepConstantLosses[c_])
+        * duration_;
     d_.stretchLosses[i_] = losses.value();
     const Real pf = StepAveragePowerFactor(c_, omega, omega);
     SetPowerFactor(pf);
@@ -379,13 +385,14 @@ void Calculation::ReversalStretch()
 {
     d_.stretchLabels[i_] = " реверс";
     d_.stretchLosses[i_] = 0;
-    Real net = 0;  // Wn, J
+    Real net = 0; // Wn, J
     SetPowerFactor(0);
     Real time = 0;
     Real omegaA = drive::Abs(omegaS_);
 
     for (int j = p_ - 1; j >= 1; --j) {
-        const std::string prefix = StretchLine("Рек. торможение, участок №") + ", ступень №" + std::to_string(j) + "\r";
+        const std::string prefix
+            = StretchLine("Рек. торможение, участок №") + ", ступень №" + std::to_string(j) + "\r";
         const Real t = AskValue(d_, prompter_, prefix + "Время рекуперативного торможения на ступени ");
         const Real omegaB = AskValue(d_, prompter_, prefix + " Конечная скорость торможения на ступени ");
         const RegenerativeStage stage = Regenerative(j, omegaA, omegaB, t);
@@ -398,8 +405,8 @@ void Calculation::ReversalStretch()
         omegaA = omegaB;
     }
 
-    const Real tp = AskValue(d_, prompter_, StretchLine("Торм.противовкл. участок ") +
-                                                " Bремя торможения противовключением ");
+    const Real tp = AskValue(
+        d_, prompter_, StretchLine("Торм.противовкл. участок ") + " Bремя торможения противовключением ");
     const Real plugging = PluggingLosses(omegaA, tp);
     const Real pluggingPf = StepAveragePowerFactor(1, -omegaA, 0);
     SetPowerFactor(pluggingPf);
@@ -461,13 +468,13 @@ void Calculation::FirstSpeedBraking()
 {
     d_.stretchShaftPower[i_] = 0;
     d_.stretchLabels[i_] = " торможение ";
-    const bool dynamic =
-        AskChoice(d_, prompter_, "Торможение,  участок №" + number_ + ":", " Динамическое ", " Противовключением");
+    const bool dynamic = AskChoice(
+        d_, prompter_, "Торможение,  участок №" + number_ + ":", " Динамическое ", " Противовключением");
     const Real omegaA = drive::Abs(omegaS_);
     if (dynamic) {
         d_.stretchLabels[i_] = "динамическое " + d_.stretchLabels[i_];
-        const Real current =
-            AskValue(d_, prompter_, StretchLine("Динамическое торможение участок №") + "Величина постоянного тока ");
+        const Real current = AskValue(
+            d_, prompter_, StretchLine("Динамическое торможение участок №") + "Величина постоянного тока ");
         const Real dc = DcEnergy(current, duration_);
         SetEnergies(dc, 0);
         d_.stretchLosses[i_] = DynamicBrakingLosses(omegaA, duration_, dc).value();
@@ -487,7 +494,7 @@ void Calculation::RegenerativeBraking()
     d_.stretchLosses[i_] = 0;
     SetPowerFactor(0);
     Real omegaA = drive::Abs(omegaS_);
-    Real net = 0;  // Wn, J
+    Real net = 0; // Wn, J
     Real time = 0;
     d_.stretchLabels[i_] = " рекуперативное торможение";
 
@@ -497,7 +504,8 @@ void Calculation::RegenerativeBraking()
             omegaB = drive::Abs(omegaE_);
             t = duration_;
         } else {
-            const std::string prefix = StretchLine("Рек. торможение участок ") + ", ступень №" + std::to_string(j) + "\r";
+            const std::string prefix
+                = StretchLine("Рек. торможение участок ") + ", ступень №" + std::to_string(j) + "\r";
             t = AskValue(d_, prompter_, prefix + "Время рекуперативного торможения на ступени");
             omegaB = AskValue(d_, prompter_, prefix + "Конечная скорость торможения на ступени ");
         }
@@ -510,12 +518,13 @@ void Calculation::RegenerativeBraking()
         time += t;
         omegaA = omegaB;
     }
-    const Real rest = duration_ - time;  // tr, s
+    const Real rest = duration_ - time; // tr, s
 
     if (omegaE_ == 0) {
-        if (AskChoice(d_, prompter_, " Торможение,  участок №" + number_, " Динамическое  ", " Противовключением")) {
-            const Real current = AskValue(
-                d_, prompter_, StretchLine("Динамическое торможение участок №") + "Величина постоянного тока  ");
+        if (AskChoice(d_, prompter_, " Торможение,  участок №" + number_, " Динамическое  ",
+                " Противовключением")) {
+            const Real current = AskValue(d_, prompter_,
+                StretchLine("Динамическое торможение участок №") + "Величина постоянного тока  ");
             const Real dc = DcEnergy(current, rest);
             AddEnergies(dc, 0);
             AddLosses(DynamicBrakingLosses(omegaA, rest, dc));
@@ -572,11 +581,11 @@ void Calculation::FinishStretch()
     d_.stretchEfficiency[i_] = (useful / (useful + d_.stretchLosses[i_])).value();
 }
 
-}  // namespace
+} // namespace
 
 void Run(AcWorkingData& data, drive::Prompter& prompter, drive::LineSink& resultsPane)
 {
     Calculation(data, prompter).Run(resultsPane);
 }
 
-}  // namespace acdrive::multispeed
+} // namespace acdrive::multispeed
