@@ -1,6 +1,7 @@
 #include "acdrive/calc/frequency.h"
 
 #include "acdrive/calc/sliprule.h"
+#include "acdrive/calc/stretchwalk.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/numbertext.h"
@@ -24,15 +25,9 @@ constexpr int kCurrentSourceInverter = 4;
 // converterKind of a voltage-source inverter, the only kind that returns braking energy.
 constexpr int kVoltageSourceInverter = 3;
 
-// tan(phi) of a power factor c.
-Real TanPhi(Real c)
-{
-    return drive::Sqrt(1 / drive::Sqr(c) - 1);
-}
-
 // One run of the calculation: the converter, the motor's constants and the stretch being
 // calculated.
-class Calculation {
+class Calculation : public StretchMethod {
 public:
     Calculation(AcWorkingData& data, drive::Prompter& prompter)
         : d_(data)
@@ -53,10 +48,10 @@ private:
     // `slip` and the load torque `load`.
     Real FrequencyPowerFactor(Real omegaStart, Real omegaEnd, Real slip, Real load) const;
 
-    void StartStretch();
-    void SteadyStretch();
-    void BrakingStretch();
-    void ReversalStretch();
+    void StartStretch() override;
+    void SteadyStretch() override;
+    void BrakingStretch() override;
+    void ReversalStretch() override;
     void FinishStretch();
 
     // Stores the stretch's working energies.
@@ -87,21 +82,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
     ComputeConstants();
     for (int i = 1; i <= d_.pointCount - 1; ++i) {
         LoadStretch(i);
-        d_.stretchKind = ClassifyStretch(d_.tachoPoints[i].speed, d_.tachoPoints[i + 1].speed);
-        switch (d_.stretchKind) {
-        case kReversal:
-            ReversalStretch();
-            break;
-        case kSteady:
-            SteadyStretch();
-            break;
-        case kDeceleration:
-            BrakingStretch();
-            break;
-        default:
-            StartStretch();
-            break;
-        }
+        RunStretchOfClass(d_, i, *this);
         FinishStretch();
     }
     PrintResults(d_, resultsPane);

@@ -1,5 +1,6 @@
 #include "acdrive/calc/multispeed.h"
 
+#include "acdrive/calc/stretchwalk.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/real.h"
@@ -15,12 +16,6 @@ using drive::Real;
 
 // Label of a standstill stretch under no load.
 const char* const kPauseLabel = "ожидание";
-
-// tan(phi) of a power factor c.
-Real TanPhi(Real c)
-{
-    return drive::Sqrt(1 / drive::Sqr(c) - 1);
-}
 
 // 1 / sqrt((Qe / E)^2 + 1): the power factor of a stretch from its energies.
 Real PowerFactorOfEnergies(Real e, Real qe)
@@ -53,7 +48,7 @@ struct DecelerationStage {
 };
 
 // One run of the calculation: the steps' constants and the stretch being calculated.
-class Calculation {
+class Calculation : public StretchMethod {
 public:
     Calculation(AcWorkingData& data, drive::Prompter& prompter)
         : d_(data)
@@ -83,12 +78,12 @@ private:
     // Energy of the DC current I in the stator of step 1 over time t, J.
     Real DcEnergy(Real current, Real t) const;
 
-    void StartStretch();
+    void StartStretch() override;
     void DirectStart();
     void SteppedStart();
-    void SteadyStretch();
-    void ReversalStretch();
-    void BrakingStretch();
+    void SteadyStretch() override;
+    void ReversalStretch() override;
+    void BrakingStretch() override;
     void DecelerationStretch();
     void FirstSpeedBraking();
     void RegenerativeBraking();
@@ -140,21 +135,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
         d_.previousStep = d_.stretchStep;
         d_.stretchStep = FindSpeedStep(i + 1);
         LoadStretch(i);
-        d_.stretchKind = ClassifyStretch(d_.tachoPoints[i].speed, d_.tachoPoints[i + 1].speed);
-        switch (d_.stretchKind) {
-        case kReversal:
-            ReversalStretch();
-            break;
-        case kSteady:
-            SteadyStretch();
-            break;
-        case kDeceleration:
-            BrakingStretch();
-            break;
-        default:
-            StartStretch();
-            break;
-        }
+        RunStretchOfClass(d_, i, *this);
         FinishStretch();
     }
     PrintResults(d_, resultsPane);

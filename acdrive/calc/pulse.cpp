@@ -3,6 +3,7 @@
 #include <string>
 
 #include "acdrive/calc/sliprule.h"
+#include "acdrive/calc/stretchwalk.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/real.h"
@@ -12,15 +13,9 @@ namespace {
 
 using drive::Real;
 
-// tan(phi) of a power factor c.
-Real TanPhi(Real c)
-{
-    return drive::Sqrt(1 / drive::Sqr(c) - 1);
-}
-
 // One run of the calculation: the rated-point losses model, the answers kept for the run and the
 // stretch being calculated.
-class Calculation {
+class Calculation : public StretchMethod {
 public:
     Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
 
@@ -36,13 +31,13 @@ private:
     Real PulsePowerFactor() const;
     void TimeIntervalWarning();
 
-    void ReversalStretch();
-    void SteadyStretch();
-    void BrakingStretch();
+    void ReversalStretch() override;
+    void SteadyStretch() override;
+    void BrakingStretch() override;
     void DynamicBraking(Real md);
     void PluggingBraking(Real md);
     void DecelerationStretch();
-    void StartStretch();
+    void StartStretch() override;
     void FinishStretch();
 
     // Stores the stretch's working energies.
@@ -106,21 +101,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
 
     for (int i = 1; i <= d_.pointCount - 1; ++i) {
         LoadStretch(i);
-        d_.stretchKind = ClassifyStretch(d_.workSpeed[i], d_.workSpeed[i + 1]);
-        switch (d_.stretchKind) {
-        case kReversal:
-            ReversalStretch();
-            break;
-        case kSteady:
-            SteadyStretch();
-            break;
-        case kDeceleration:
-            BrakingStretch();
-            break;
-        default:
-            StartStretch();
-            break;
-        }
+        RunStretchOfClass(d_, i, *this);
         FinishStretch();
     }
     PrintResults(d_, resultsPane);

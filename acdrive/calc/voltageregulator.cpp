@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "acdrive/calc/stretchwalk.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/numbertext.h"
@@ -11,12 +12,6 @@ namespace acdrive::voltage_regulator {
 namespace {
 
 using drive::Real;
-
-// tan(phi) of a power factor c.
-Real TanPhi(Real c)
-{
-    return drive::Sqrt(1 / drive::Sqr(c) - 1);
-}
 
 // Req and Xeq at rated slip, as Reals for the formulas that follow.
 void RatedPoint(const MotorParameters& m, Real& req, Real& xeq)
@@ -30,7 +25,7 @@ void RatedPoint(const MotorParameters& m, Real& req, Real& xeq)
 }
 
 // One run of the calculation: the rated-point model of the losses and the stretch being calculated.
-class Calculation {
+class Calculation : public StretchMethod {
 public:
     Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
 
@@ -45,13 +40,13 @@ private:
     // cT = 0.6 * (g * (cN - 0.6) + 0.2) for the torque ratio term g.
     Real EmpiricalPowerFactor(Real g) const;
 
-    void StartStretch();
-    void SteadyStretch();
-    void BrakingStretch();
+    void StartStretch() override;
+    void SteadyStretch() override;
+    void BrakingStretch() override;
     void DecelerationStretch(Real mdec);
     void DynamicBraking(Real mdec);
     void PluggingBraking(Real mdec);
-    void ReversalStretch();
+    void ReversalStretch() override;
     void FinishStretch();
 
     // Stores the stretch's working energies.
@@ -119,21 +114,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
 
     for (int i = 1; i <= d_.pointCount - 1; ++i) {
         LoadStretch(i);
-        d_.stretchKind = ClassifyStretch(d_.tachoPoints[i].speed, d_.tachoPoints[i + 1].speed);
-        switch (d_.stretchKind) {
-        case kReversal:
-            ReversalStretch();
-            break;
-        case kSteady:
-            SteadyStretch();
-            break;
-        case kDeceleration:
-            BrakingStretch();
-            break;
-        default:
-            StartStretch();
-            break;
-        }
+        RunStretchOfClass(d_, i, *this);
         FinishStretch();
     }
     PrintResults(d_, resultsPane);

@@ -3,6 +3,7 @@
 #include "acdrive/data/sampledrive.h"
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
+#include "tests/acdrive/calc/calctesting.h"
 #include "tests/support/testsupport.h"
 
 #include <cmath>
@@ -11,37 +12,9 @@
 namespace {
 
 using namespace acdrive;
+using namespace actest;
 
-// The sample drive with a squirrel-cage motor, as "ПЧ - АД" needs it.
-AcWorkingData SampleData()
-{
-    AcWorkingData d;
-    CalculationMenu menu {};
-    UseSampleDrive(d, menu);
-    d.rotorType = 2;
-    return d;
-}
-
-// Scripted answers that also record each choice with its options, "question / first / second".
-class RecordingPrompter : public drive::ScriptedPrompter {
-public:
-    using ScriptedPrompter::ScriptedPrompter;
-
-    std::string AskNumber(const std::string& question) override
-    {
-        asked.push_back(question);
-        return ScriptedPrompter::AskNumber(question);
-    }
-    bool AskChoice(const std::string& question, const std::string& first, const std::string& second) override
-    {
-        asked.push_back(question + " / " + first + " / " + second);
-        return ScriptedPrompter::AskChoice(question, first, second);
-    }
-
-    std::vector<std::string> asked;
-};
-
-void RunFrequency(AcWorkingData& d, RecordingPrompter& p, drive::LineBuffer& pane)
+void RunFrequency(AcWorkingData& d, drive::ScriptedPrompter& p, drive::LineBuffer& pane)
 {
     RunCalculationCommand(AcCommand::Frequency, d, p, pane);
 }
@@ -71,12 +44,12 @@ const std::string kStructureChoice = "Структура преобразова�
 
 TEST(Frequency, DirectConverterWithEmptyEfficiencyAnswerReproducesTheWorkedCheck)
 {
-    AcWorkingData d = SampleData();
-    RecordingPrompter p({ "", "1" });
+    AcWorkingData d = CageSample();
+    drive::ScriptedPrompter p({ "", "1" });
     drive::LineBuffer pane;
     RunFrequency(d, p, pane);
 
-    EXPECT_EQ(p.asked, (std::vector<std::string> { kEfficiencyQuestion, kStructureChoice }));
+    EXPECT_EQ(Asked(p), (std::vector<std::string> { kEfficiencyQuestion, kStructureChoice }));
     EXPECT_EQ(d.converterEfficiency, 0.8);
     EXPECT_EQ(d.converterKind, 1);
     ExpectMotoringFigures(d);
@@ -96,12 +69,12 @@ TEST(Frequency, DirectConverterWithEmptyEfficiencyAnswerReproducesTheWorkedCheck
 
 TEST(Frequency, VoltageSourceInverterReturnsBrakingEnergy)
 {
-    AcWorkingData d = SampleData();
-    RecordingPrompter p({ "", "2", "2", "1" });
+    AcWorkingData d = CageSample();
+    drive::ScriptedPrompter p({ "", "2", "2", "1" });
     drive::LineBuffer pane;
     RunFrequency(d, p, pane);
 
-    EXPECT_EQ(p.asked,
+    EXPECT_EQ(Asked(p),
         (std::vector<std::string> { kEfficiencyQuestion, kStructureChoice,
             "Структура преобразователя / ШИП / Автономный инвертор",
             "Структура преобразователя / АИН / АИТ" }));
@@ -126,9 +99,9 @@ class FrequencyConverter : public ::testing::TestWithParam<ConverterCase> { };
 
 TEST_P(FrequencyConverter, DescriptionGivesTheConverterKind)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = CageSample();
     d.inverterType = 7; // a direct converter leaves the inverter type as it was
-    RecordingPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
+    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
     drive::LineBuffer pane;
     RunFrequency(d, p, pane);
     EXPECT_EQ(p.questions().size(), GetParam().answers.size());
@@ -147,13 +120,13 @@ INSTANTIATE_TEST_SUITE_P(Table, FrequencyConverter,
 
 TEST(Frequency, CurrentSourceInverterReportsUnitPowerFactorAndDividesByTheAveragedOne)
 {
-    AcWorkingData direct = SampleData();
-    RecordingPrompter directAnswers({ "", "1" });
+    AcWorkingData direct = CageSample();
+    drive::ScriptedPrompter directAnswers({ "", "1" });
     drive::LineBuffer pane;
     RunFrequency(direct, directAnswers, pane);
 
-    AcWorkingData d = SampleData();
-    RecordingPrompter p({ "", "2", "2", "2" });
+    AcWorkingData d = CageSample();
+    drive::ScriptedPrompter p({ "", "2", "2", "2" });
     RunFrequency(d, p, pane);
     for (int i = 1; i <= 2; ++i) {
         EXPECT_EQ(d.stretchPowerFactor[i], 1);
@@ -169,14 +142,14 @@ TEST(Frequency, CurrentSourceInverterReportsUnitPowerFactorAndDividesByTheAverag
 
 TEST(Frequency, ReversalCountsTheShaftEnergyOfItsAccelerationPartOnly)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = CageSample();
     d.tachoPoints[3].speed = -98; // stretch 2 reverses from 98 to -98 in 4.924 s
     d.tachoPoints[4].speed = -98;
-    RecordingPrompter p({ "", "1", "0,5" });
+    drive::ScriptedPrompter p({ "", "1", "0,5" });
     drive::LineBuffer pane;
     RunFrequency(d, p, pane);
 
-    EXPECT_EQ(p.asked.at(2), "Участок №2 - реверс \rВремя торможения:");
+    EXPECT_EQ(Asked(p).at(2), "Участок №2 - реверс \rВремя торможения:");
     EXPECT_EQ(d.stretchLabels[2], " pеверс ");
     EXPECT_EQ(d.stretchLabels[2][1], 'p') << "the label's first letter is the Latin p";
     EXPECT_PRINTED(d.stretchShaftPower[2], 98 * 30 / 2.0, 9);
@@ -198,9 +171,9 @@ class FrequencyUnsetValues : public ::testing::TestWithParam<UnsetCase> { };
 
 TEST_P(FrequencyUnsetValues, RunToTheEndWithFiniteValues)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = CageSample();
     GetParam().change(d);
-    RecordingPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
+    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
     drive::LineBuffer pane;
     RunFrequency(d, p, pane);
     ASSERT_EQ(pane.lines().size(), 10u);
@@ -287,9 +260,9 @@ class FrequencyStops : public ::testing::TestWithParam<FaultCase> { };
 
 TEST_P(FrequencyStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = CageSample();
     GetParam().change(d);
-    RecordingPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
+    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
     drive::LineBuffer pane;
     try {
         RunFrequency(d, p, pane);
@@ -337,10 +310,10 @@ INSTANTIATE_TEST_SUITE_P(Table, FrequencyStops,
 TEST(Frequency, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
 {
     for (const std::vector<std::string>& converter : { kDirect, kCurrentSource }) {
-        AcWorkingData d = SampleData();
+        AcWorkingData d = CageSample();
         d.stretchLoads[7] = { -30, 0.5 }; // the last filled row holds the load at standstill
         d.pointCount = 31; // as the editor's accept leaves it
-        RecordingPrompter p({ converter.begin(), converter.end() });
+        drive::ScriptedPrompter p({ converter.begin(), converter.end() });
         drive::LineBuffer pane;
         RunFrequency(d, p, pane);
         EXPECT_EQ(pane.lines().size(), 4u + 2 * 30);

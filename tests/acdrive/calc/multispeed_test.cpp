@@ -3,6 +3,7 @@
 #include "acdrive/data/sampledrive.h"
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
+#include "tests/acdrive/calc/calctesting.h"
 #include "tests/support/testsupport.h"
 
 #include <array>
@@ -12,58 +13,21 @@
 namespace {
 
 using namespace acdrive;
-
-// The sample drive described as its two-speed motor.
-AcWorkingData SampleData()
-{
-    AcWorkingData d;
-    CalculationMenu menu {};
-    UseSampleDrive(d, menu);
-    d.rotorType = 2;
-    d.multiSpeed = true;
-    d.speedCount = 2;
-    return d;
-}
+using namespace actest;
 
 // The sample's two speeds and a third at 314.2 1/s, otherwise like the second.
 AcWorkingData ThreeSpeedData()
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = TwoSpeedSample();
     d.speedCount = 3;
     d.stepParameters[3] = d.stepParameters[2];
     d.stepParameters[3].synchronousSpeed = 314.2;
     return d;
 }
 
-// Scripted answers that also record each choice with its options, "question / first / second".
-class RecordingPrompter : public drive::ScriptedPrompter {
-public:
-    using ScriptedPrompter::ScriptedPrompter;
-
-    std::string AskNumber(const std::string& question) override
-    {
-        asked.push_back(question);
-        return ScriptedPrompter::AskNumber(question);
-    }
-    bool AskChoice(const std::string& question, const std::string& first, const std::string& second) override
-    {
-        asked.push_back(question + " / " + first + " / " + second);
-        return ScriptedPrompter::AskChoice(question, first, second);
-    }
-
-    std::vector<std::string> asked;
-};
-
-void RunMultiSpeed(AcWorkingData& d, RecordingPrompter& p, drive::LineBuffer& pane)
+void RunMultiSpeed(AcWorkingData& d, drive::ScriptedPrompter& p, drive::LineBuffer& pane)
 {
     RunCalculationCommand(AcCommand::MultiSpeed, d, p, pane);
-}
-
-// Points 1 .. 4 at the given times and speeds; the sample's loads stay (30 N*m, 0.5 kg*m^2).
-void SetDiagram(AcWorkingData& d, const std::array<TachoPoint, 4>& points)
-{
-    for (int k = 1; k <= 4; ++k)
-        d.tachoPoints[k] = points[k - 1];
 }
 
 // Losses of a regenerative stage on step j of a stretch under 30 N*m and 0.5 kg*m^2, J.
@@ -80,12 +44,12 @@ double RegenerativeLosses(const AcWorkingData& d, int j, double omegaA, double o
 
 TEST(MultiSpeed, TwoSpeedSampleWithDynamicBrakingReproducesTheWorkedCheck)
 {
-    AcWorkingData d = SampleData();
-    RecordingPrompter p({ "1", "10" });
+    AcWorkingData d = TwoSpeedSample();
+    drive::ScriptedPrompter p({ "1", "10" });
     drive::LineBuffer pane;
     RunMultiSpeed(d, p, pane);
 
-    EXPECT_EQ(p.asked,
+    EXPECT_EQ(Asked(p),
         (std::vector<std::string> { "Торможение,  участок №3: /  Динамическое  /  Противовключением",
             "Динамическое торможение участок №3\rВеличина постоянного тока " }));
     EXPECT_PRINTED(d.stepConstantLosses[1], 772.56, 2);
@@ -135,12 +99,12 @@ class MultiSpeedQuestions : public ::testing::TestWithParam<QuestionCase> { };
 
 TEST_P(MultiSpeedQuestions, AreAskedInOrderAndNameTheStretches)
 {
-    AcWorkingData d = SampleData();
-    SetDiagram(d, GetParam().points);
-    RecordingPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
+    AcWorkingData d = TwoSpeedSample();
+    SetPoints(d, { GetParam().points.begin(), GetParam().points.end() });
+    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
     drive::LineBuffer pane;
     RunMultiSpeed(d, p, pane);
-    EXPECT_EQ(p.asked, GetParam().asked);
+    EXPECT_EQ(Asked(p), GetParam().asked);
     EXPECT_EQ(p.remainingAnswers(), 0u);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(d.stretchLabels[i], GetParam().labels[i - 1]) << "stretch " << i;
@@ -198,13 +162,13 @@ INSTANTIATE_TEST_SUITE_P(Table, MultiSpeedQuestions,
 
 TEST(MultiSpeed, RegenerativeBrakingToTheEndSpeedInOneStageHasNoRemainingStage)
 {
-    AcWorkingData d = SampleData();
-    SetDiagram(d, { { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 100 } } });
-    RecordingPrompter p({ "1" });
+    AcWorkingData d = TwoSpeedSample();
+    SetPoints(d, { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 100 } });
+    drive::ScriptedPrompter p({ "1" });
     drive::LineBuffer pane;
     RunMultiSpeed(d, p, pane);
 
-    EXPECT_EQ(p.asked, std::vector<std::string> { kStartKind });
+    EXPECT_EQ(Asked(p), std::vector<std::string> { kStartKind });
     EXPECT_EQ(d.stretchLabels[3], " рекуперативное торможение");
     EXPECT_PRINTED(d.stretchLosses[3], RegenerativeLosses(d, 1, 150, 100, 1), 9);
     EXPECT_PRINTED(d.motoringTime, 1, 12);
@@ -215,12 +179,12 @@ TEST(MultiSpeed, RegenerativeBrakingToTheEndSpeedInOneStageHasNoRemainingStage)
 TEST(MultiSpeed, RegenerativeBrakingThroughTwoStagesHasNoRemainingStage)
 {
     AcWorkingData d = ThreeSpeedData();
-    SetDiagram(d, { { { 0, 0 }, { 1, 300 }, { 3, 300 }, { 4, 100 } } });
-    RecordingPrompter p({ "1", "0,2", "200" });
+    SetPoints(d, { { 0, 0 }, { 1, 300 }, { 3, 300 }, { 4, 100 } });
+    drive::ScriptedPrompter p({ "1", "0,2", "200" });
     drive::LineBuffer pane;
     RunMultiSpeed(d, p, pane);
 
-    EXPECT_EQ(p.asked,
+    EXPECT_EQ(Asked(p),
         (std::vector<std::string> { kStartKind,
             "Рек. торможение участок 3\r, ступень №2\rВремя рекуперативного торможения на ступени",
             "Рек. торможение участок 3\r, ступень №2\rКонечная скорость торможения на ступени " }));
@@ -241,11 +205,11 @@ class MultiSpeedCount : public ::testing::TestWithParam<SpeedCountCase> { };
 TEST_P(MultiSpeedCount, OutsideOneToTenIsTakenAsTheNearestCountTheArraysHold)
 {
     auto run = [](int count) {
-        AcWorkingData d = SampleData();
+        AcWorkingData d = TwoSpeedSample();
         for (int j = 3; j <= kMaxSpeeds; ++j)
             d.stepParameters[j] = d.stepParameters[2];
         d.speedCount = count;
-        RecordingPrompter p({ "1", "10" });
+        drive::ScriptedPrompter p({ "1", "10" });
         drive::LineBuffer pane;
         RunMultiSpeed(d, p, pane);
         return d;
@@ -277,9 +241,9 @@ class MultiSpeedStops : public ::testing::TestWithParam<FaultCase> { };
 
 TEST_P(MultiSpeedStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = TwoSpeedSample();
     GetParam().change(d);
-    RecordingPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
+    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
     drive::LineBuffer pane;
     try {
         RunMultiSpeed(d, p, pane);
@@ -302,7 +266,7 @@ void StartWithoutInertia(AcWorkingData& d)
 }
 void StartToTheSecondSpeed(AcWorkingData& d)
 {
-    SetDiagram(d, { { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 0 } } });
+    SetPoints(d, { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 0 } });
 }
 void ZeroDurationSteadyRun(AcWorkingData& d)
 {
@@ -310,7 +274,7 @@ void ZeroDurationSteadyRun(AcWorkingData& d)
 }
 void DecelerationWithoutLoad(AcWorkingData& d)
 {
-    SetDiagram(d, { { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 140 } } });
+    SetPoints(d, { { 0, 0 }, { 1, 150 }, { 3, 150 }, { 4, 140 } });
     d.stretchLoads[3].staticTorque = 0;
 }
 
@@ -329,11 +293,11 @@ INSTANTIATE_TEST_SUITE_P(Table, MultiSpeedStops,
 
 TEST(MultiSpeed, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = TwoSpeedSample();
     d.stretchLoads[7] = { -30, 0.5 }; // the last filled row holds the load at standstill
     d.pointCount = 31; // as the editor's accept leaves it
     d.stretchActivePower[10] = d.stretchReactivePower[10] = d.stretchEfficiency[10] = 5; // an earlier run's
-    RecordingPrompter p({ "1", "10", "1", "10" });
+    drive::ScriptedPrompter p({ "1", "10", "1", "10" });
     drive::LineBuffer pane;
     RunMultiSpeed(d, p, pane);
 

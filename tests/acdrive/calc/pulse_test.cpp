@@ -8,52 +8,20 @@
 #include "acdrive/data/sampledrive.h"
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
+#include "tests/acdrive/calc/calctesting.h"
 #include "tests/support/testsupport.h"
 
 namespace {
 
 using namespace acdrive;
-
-// The sample drive as the sample tool button leaves it.
-AcWorkingData SampleData()
-{
-    AcWorkingData d;
-    CalculationMenu menu{};
-    UseSampleDrive(d, menu);
-    return d;
-}
-
-// Replaces the load diagram by the given points, every stretch under `torque` and 0.5 kg*m^2.
-void SetDiagram(AcWorkingData& d, const std::vector<TachoPoint>& points, double torque)
-{
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        d.tachoPoints[k + 1] = points[k];
-        d.stretchLoads[k + 1] = {torque, 0.5};
-    }
-    d.pointCount = static_cast<std::uint16_t>(points.size());
-}
-
-std::vector<std::string> QuestionTexts(const drive::ScriptedPrompter& p)
-{
-    std::vector<std::string> texts;
-    for (const drive::PromptRecord& q : p.questions())
-        texts.push_back(q.text);
-    return texts;
-}
-
-void ExpectFiniteResults(const AcWorkingData& d, int i)
-{
-    for (double v : {d.stretchLosses[i], d.stretchShaftPower[i], d.stretchPowerFactor[i], d.stretchActivePower[i],
-                     d.stretchReactivePower[i], d.stretchEfficiency[i]})
-        EXPECT_TRUE(std::isfinite(v)) << "stretch " << i;
-}
+using namespace actest;
 
 const std::vector<std::string> kRunQuestions = {"Привод", "Коэффициент трансформации двигателя ",
                                                 " Привед. акт. добавочное сопр. ротора "};
 
 TEST(Pulse, SampleDriveReproducesTheWorkedCheck)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"2", "2", "1", "100"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Pulse, d, p, pane);
@@ -101,7 +69,7 @@ TEST(Pulse, SampleDriveReproducesTheWorkedCheck)
 
 TEST(Pulse, ReversibleDriveAsksTheBrakingKindAndPlugs)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"1", "2", "1", "2"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Pulse, d, p, pane);
@@ -122,7 +90,7 @@ TEST(Pulse, ReversibleDriveAsksTheBrakingKindAndPlugs)
 
 TEST(Pulse, ReversalCountsTheShaftWorkAfterBrakingAndThePowerFactorOfItsEnergies)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {1, -98}}, 30);
     drive::ScriptedPrompter p({"2", "2", "1", "0,4"});
     drive::LineBuffer pane;
@@ -153,7 +121,7 @@ class PulseWarns : public ::testing::TestWithParam<WarningCase> {};
 
 TEST_P(PulseWarns, AndGoesOn)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, GetParam().points, 30);
     drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
     drive::LineBuffer pane;
@@ -176,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Pulse, StandstillUnderLoadIsASteadyRunAndAPauseShowsZeros)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 0}, {2, 0}, {3, 0}, {3, 0}}, 30);
     d.stretchLoads[2].staticTorque = 0;
     d.stretchLoads[3].staticTorque = 0;
@@ -212,7 +180,7 @@ class PulseStops : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(PulseStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {4.924, 98}, GetParam().end}, 30);
     d.stretchLoads[2].staticTorque = GetParam().torque;
     drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
@@ -244,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Pulse, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     d.pointCount = 31;  // as the editor's accept leaves it
     drive::ScriptedPrompter p({"1", "2", "1", "1", "100", "2"});
     drive::LineBuffer pane;

@@ -6,29 +6,13 @@
 #include "acdrive/data/sampledrive.h"
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
+#include "tests/acdrive/calc/calctesting.h"
 #include "tests/support/testsupport.h"
 
 namespace {
 
 using namespace acdrive;
-
-// The sample drive as the sample tool button leaves it.
-AcWorkingData SampleData()
-{
-    AcWorkingData d;
-    CalculationMenu menu{};
-    UseSampleDrive(d, menu);
-    return d;
-}
-
-std::vector<std::string> QuestionTexts(const drive::ScriptedPrompter& p)
-{
-    std::vector<std::string> texts;
-    for (const drive::PromptRecord& q : p.questions())
-        texts.push_back(q.text);
-    return texts;
-}
-
+using namespace actest;
 // The figures of the three sample stretches with zero added resistance, a direct start and
 // plugging: identical for the rheostat and the mains-fed command.
 void ExpectSampleFigures(const AcWorkingData& d)
@@ -55,7 +39,7 @@ void ExpectSampleFigures(const AcWorkingData& d)
 
 TEST(Rheostat, SampleDriveReproducesTheWorkedCheck)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"0", "1", "0", "2", "0"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Rheostat, d, p, pane);
@@ -73,7 +57,7 @@ TEST(Rheostat, SampleDriveReproducesTheWorkedCheck)
 
 TEST(Rheostat, MainsCommandAsksOnlyTheBrakingChoiceAndGivesTheSameFigures)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"2"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Mains, d, p, pane);
@@ -93,7 +77,7 @@ TEST(Rheostat, MainsCommandAsksOnlyTheBrakingChoiceAndGivesTheSameFigures)
 
 TEST(Rheostat, SteppedStartWithNoStepsRunsTheWholeStretchLikeADirectStart)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"0", "2", "0", "0", "2", "0"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Rheostat, d, p, pane);
@@ -105,7 +89,7 @@ TEST(Rheostat, SteppedStartWithNoStepsRunsTheWholeStretchLikeADirectStart)
 
 TEST(Rheostat, SteppedStartAsksEachStepWithGrowingQuestionsAndRestoresTheStretchResistance)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"0,5", "2", "1", "0,2", "0,3", "50", "0", "2", "0"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Rheostat, d, p, pane);
@@ -123,7 +107,7 @@ TEST(Rheostat, SteppedStartAsksEachStepWithGrowingQuestionsAndRestoresTheStretch
 
 TEST(Rheostat, ReversalWarnsOfATooLongBrakingTimeAndGoesOn)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     d.tachoPoints[3].speed = -98;  // stretch 2 now reverses from 98 to -98 in 4.924 s
     d.tachoPoints[4].speed = -98;
     drive::ScriptedPrompter p({"0", "1", "0", "4,9", "0"});
@@ -146,7 +130,7 @@ class RheostatStops : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(RheostatStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     GetParam().change(d);
     drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
     drive::LineBuffer pane;
@@ -180,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Rheostat, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     d.pointCount = 31;  // as the editor's accept leaves it
     drive::ScriptedPrompter p({"2", "2"});
     drive::LineBuffer pane;

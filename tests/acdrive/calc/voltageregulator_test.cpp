@@ -8,55 +8,22 @@
 #include "acdrive/data/sampledrive.h"
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
+#include "tests/acdrive/calc/calctesting.h"
 #include "tests/support/testsupport.h"
 
 namespace {
 
 using namespace acdrive;
-
-// The sample drive as the sample tool button leaves it.
-AcWorkingData SampleData()
-{
-    AcWorkingData d;
-    CalculationMenu menu{};
-    UseSampleDrive(d, menu);
-    return d;
-}
-
-// Replaces the load diagram by the given points, every stretch under `torque` and 0.5 kg*m^2.
-void SetDiagram(AcWorkingData& d, const std::vector<TachoPoint>& points, double torque)
-{
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        d.tachoPoints[k + 1] = points[k];
-        d.stretchLoads[k + 1] = {torque, 0.5};
-    }
-    d.pointCount = static_cast<std::uint16_t>(points.size());
-}
-
-std::vector<std::string> QuestionTexts(const drive::ScriptedPrompter& p)
-{
-    std::vector<std::string> texts;
-    for (const drive::PromptRecord& q : p.questions())
-        texts.push_back(q.text);
-    return texts;
-}
+using namespace actest;
 
 // The empirical power factor 0.6 * (g * (cN - 0.6) + 0.2) of the sample motor.
 double EmpiricalPowerFactor(double g)
 {
     return 0.6 * (g * (0.81 - 0.6) + 0.2);
 }
-
-void ExpectFiniteResults(const AcWorkingData& d, int i)
-{
-    for (double v : {d.stretchLosses[i], d.stretchShaftPower[i], d.stretchPowerFactor[i], d.stretchActivePower[i],
-                     d.stretchReactivePower[i], d.stretchEfficiency[i]})
-        EXPECT_TRUE(std::isfinite(v)) << "stretch " << i;
-}
-
 TEST(VoltageRegulator, SampleDriveReproducesTheWorkedCheck)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter p({"2", "0,95", "0"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::VoltageRegulator, d, p, pane);
@@ -98,7 +65,7 @@ TEST(VoltageRegulator, SampleDriveReproducesTheWorkedCheck)
 
 TEST(VoltageRegulator, ReversibleDriveAsksTheBrakingKindAndUsesTheResistanceLastGiven)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     drive::ScriptedPrompter pulseAnswers({"2", "2", "0,5", "100"});
     drive::LineBuffer pane;
     RunCalculationCommand(AcCommand::Pulse, d, pulseAnswers, pane);
@@ -121,7 +88,7 @@ TEST(VoltageRegulator, ReversibleDriveAsksTheBrakingKindAndUsesTheResistanceLast
 
 TEST(VoltageRegulator, ConverterEfficiencyDividesOnlyTheEnergyOfStartAndDeceleration)
 {
-    AcWorkingData whole = SampleData();
+    AcWorkingData whole = WoundRotorSample();
     whole.tachoPoints[4].speed = 50;  // stretch 3 slows down to 50 1/s
     AcWorkingData half = whole;
     drive::LineBuffer pane;
@@ -138,7 +105,7 @@ TEST(VoltageRegulator, ConverterEfficiencyDividesOnlyTheEnergyOfStartAndDecelera
 
 TEST(VoltageRegulator, ReversalKeepsTheAccelerationLossesAndCountsBothPartsInTheEnergy)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {1, -98}}, 30);
     drive::ScriptedPrompter p({"2", "1", "0", "0,4"});
     drive::LineBuffer pane;
@@ -147,7 +114,7 @@ TEST(VoltageRegulator, ReversalKeepsTheAccelerationLossesAndCountsBothPartsInThe
     EXPECT_EQ(d.stretchLabels[1], "реверс");
 
     // The acceleration part is a start from standstill to 98 1/s in the remaining 0.6 s.
-    AcWorkingData start = SampleData();
+    AcWorkingData start = WoundRotorSample();
     SetDiagram(start, {{0, 0}, {0.6, -98}}, 30);
     drive::ScriptedPrompter q({"2", "1", "0"});
     RunCalculationCommand(AcCommand::VoltageRegulator, start, q, pane);
@@ -177,7 +144,7 @@ class VoltageRegulatorUndefined : public ::testing::TestWithParam<UndefinedCase>
 TEST_P(VoltageRegulatorUndefined, RunsThroughWithTheChosenFiniteValues)
 {
     const UndefinedCase& c = GetParam();
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     if (c.ratedSlip != 0) {
         d.motor.synchronousSpeed = 100;
         d.motor.ratedSlip = c.ratedSlip;
@@ -241,7 +208,7 @@ class VoltageRegulatorStops : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(VoltageRegulatorStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {4.924, 98}, GetParam().end}, 30);
     drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
     drive::LineBuffer pane;
@@ -270,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VoltageRegulator, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
 {
-    AcWorkingData d = SampleData();
+    AcWorkingData d = WoundRotorSample();
     d.pointCount = 31;  // as the editor's accept leaves it
     drive::ScriptedPrompter p({"1", "0,95", "0", "1", "2"});
     drive::LineBuffer pane;
