@@ -5,94 +5,68 @@
 namespace drive {
 namespace {
 
-[[noreturn]] void Fail(ArithmeticError::Kind kind)
-{
-    throw ArithmeticError(kind);
-}
+using Kind = ArithmeticError::Kind;
 
-// Checks the result of an operation on finite or non-finite operands.
-double Checked(double result, double a, double b)
-{
-    if (std::isnan(result))
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
-        Fail(ArithmeticError::Kind::Overflow);
-    return result;
-}
+using real_detail::Checked;
 
-double CheckedUnary(double result, double x)
+// Applies a function of one fault-free argument, passing a carried fault on.
+template <typename F>
+Real Unary(Real x, F f)
 {
-    return Checked(result, x, 0.0);
+    if (x.faulted())
+        return x;
+    return f(x.value());
 }
 
 }  // namespace
 
-Real operator+(Real a, Real b)
+void Real::ThrowFault() const
 {
-    return Real(Checked(a.v_ + b.v_, a.v_, b.v_));
+    throw ArithmeticError(fault_);
 }
-
-Real operator-(Real a, Real b)
-{
-    return Real(Checked(a.v_ - b.v_, a.v_, b.v_));
-}
-
-Real operator*(Real a, Real b)
-{
-    return Real(Checked(a.v_ * b.v_, a.v_, b.v_));
-}
-
-Real operator/(Real a, Real b)
-{
-    if (b.v_ == 0.0) {
-        if (a.v_ == 0.0 || std::isnan(a.v_))
-            Fail(ArithmeticError::Kind::InvalidOperation);
-        Fail(ArithmeticError::Kind::DivisionByZero);
-    }
-    return Real(Checked(a.v_ / b.v_, a.v_, b.v_));
-}
-
-Real& Real::operator+=(Real other) { return *this = *this + other; }
-Real& Real::operator-=(Real other) { return *this = *this - other; }
-Real& Real::operator*=(Real other) { return *this = *this * other; }
-Real& Real::operator/=(Real other) { return *this = *this / other; }
 
 Real Sqrt(Real x)
 {
-    if (std::isnan(x.value()) || x.value() < 0.0)
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::sqrt(x.value()));
+    return Unary(x, [](double v) {
+        if (std::isnan(v) || v < 0.0)
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::sqrt(v));
+    });
 }
 
 Real Ln(Real x)
 {
-    if (x.value() == 0.0)
-        Fail(ArithmeticError::Kind::DivisionByZero);
-    if (std::isnan(x.value()) || x.value() < 0.0)
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::log(x.value()));
+    return Unary(x, [](double v) {
+        if (v == 0.0)
+            return Real::Fault(Kind::DivisionByZero);
+        if (std::isnan(v) || v < 0.0)
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::log(v));
+    });
 }
 
 Real Exp(Real x)
 {
-    return Real(CheckedUnary(std::exp(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::exp(v), v, 0.0); });
 }
 
 Real Cos(Real x)
 {
-    if (!std::isfinite(x.value()))
-        Fail(ArithmeticError::Kind::InvalidOperation);
-    return Real(std::cos(x.value()));
+    return Unary(x, [](double v) {
+        if (!std::isfinite(v))
+            return Real::Fault(Kind::InvalidOperation);
+        return Real(std::cos(v));
+    });
 }
 
 Real ArcTan(Real x)
 {
-    return Real(CheckedUnary(std::atan(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::atan(v), v, 0.0); });
 }
 
 Real Abs(Real x)
 {
-    return Real(CheckedUnary(std::fabs(x.value()), x.value()));
+    return Unary(x, [](double v) { return Checked(std::fabs(v), v, 0.0); });
 }
 
 Real Sqr(Real x)

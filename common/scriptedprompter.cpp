@@ -42,7 +42,7 @@ std::string ScriptedPrompter::NextAnswer(PromptRecord::Kind kind, const std::str
         throw AnswersExhausted(OneLine(shownText));
     std::string answer = std::move(answers_.front());
     answers_.pop_front();
-    questions_.push_back(PromptRecord{kind, shownText, answer});
+    questions_.push_back(PromptRecord{kind, shownText, answer, {}, {}});
     Observe("> " + answer);
     return answer;
 }
@@ -58,6 +58,8 @@ bool ScriptedPrompter::AskChoice(const std::string& question, const std::string&
     const std::string answer = NextAnswer(PromptRecord::Kind::Choice,
                                           question + "\r1) " + first + "\r2) " + second);
     questions_.back().text = question;
+    questions_.back().first = first;
+    questions_.back().second = second;
     if (answer == "1")
         return true;
     if (answer == "2")

@@ -29,6 +29,8 @@ struct PromptRecord {
     Kind kind = Kind::Number;
     std::string text;
     std::string answer;  // the answer line as given: the number text, "1"/"2", "y"/"n"
+    std::string first;   // the options of a choice
+    std::string second;
 };
 
 const char* PromptKindName(PromptRecord::Kind kind);  // "number", "choice", "yesno"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "acdrive/calc/stretchwalk.h"
 #include "acdrive/data/prompts.h"
 #include "acdrive/data/report.h"
 #include "common/real.h"
@@ -11,14 +12,8 @@ namespace {
 
 using drive::Real;
 
-// tan(phi) of a power factor c.
-Real TanPhi(Real c)
-{
-    return drive::Sqrt(1 / drive::Sqr(c) - 1);
-}
-
 // One run of the calculation: the motor's constants and the stretch being calculated.
-class Calculation {
+class Calculation : public StretchMethod {
 public:
     Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
 
@@ -30,18 +25,20 @@ private:
     // kR = 1 + R1 / (R2 + Ra): total copper losses over rotor copper losses.
     Real CopperLossRatio() const;
     Real AveragePowerFactor(Real omegaStart, Real omegaEnd) const;
+    // Every stretch class but braking starts by asking the added rotor resistance; braking asks
+    // it only for a deceleration or plugging.
     void AskAddedResistance();
     void TimeIntervalWarning(const std::string& prefix);
 
-    void StartStretch();
+    void StartStretch() override;
     void DirectStart(Real dEk);
     void SteppedStart();
-    void SteadyStretch();
-    void BrakingStretch();
+    void SteadyStretch() override;
+    void BrakingStretch() override;
     void DecelerationStretch();
     void PluggingBraking(Real sa, Real mbr);
     void DynamicBraking(Real mbr);
-    void ReversalStretch();
+    void ReversalStretch() override;
     void FinishStretch();
 
     // Stores the stretch's working energies.
@@ -82,23 +79,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
     for (int i = 1; i <= d_.pointCount - 1; ++i) {
         LoadStretch(i);
         SetEnergies(0, 0);
-        d_.stretchKind = ClassifyStretch(d_.tachoPoints[i].speed, d_.tachoPoints[i + 1].speed);
-        if (d_.stretchKind != kDeceleration)
-            AskAddedResistance();
-        switch (d_.stretchKind) {
-        case kReversal:
-            ReversalStretch();
-            break;
-        case kSteady:
-            SteadyStretch();
-            break;
-        case kDeceleration:
-            BrakingStretch();
-            break;
-        default:
-            StartStretch();
-            break;
-        }
+        RunStretchOfClass(d_, i, *this);
         FinishStretch();
     }
     PrintResults(d_, resultsPane);
@@ -156,6 +137,7 @@ void Calculation::TimeIntervalWarning(const std::string& prefix)
 
 void Calculation::StartStretch()
 {
+    AskAddedResistance();
     d_.stretchLabels[i_] = "пуск";
     const Real ws = d_.workSpeed[i_];
     const Real we = d_.workSpeed[i_ + 1];
@@ -239,6 +221,7 @@ void Calculation::SteppedStart()
 
 void Calculation::SteadyStretch()
 {
+    AskAddedResistance();
     if (d_.workSpeed[i_] == 0 && d_.workTorque[i_] == 0) {
         d_.stretchLabels[i_] = "ожидание";
         d_.stretchLosses[i_] = 0.001;
@@ -325,6 +308,7 @@ void Calculation::DynamicBraking(Real mbr)
 
 void Calculation::ReversalStretch()
 {
+    AskAddedResistance();
     d_.stretchLabels[i_] = "реверс";
     const Real tb = AskValue(d_, prompter_, "Участок №" + number_ + "\r" + " Время торможения ");
     const Real sa = omegaA_ / omega0_ + 1;

@@ -1,6 +1,8 @@
 # Runs one drivecalc case: CASE.args holds the arguments, one a line ("@DATA@" stands for the
 # fixture folder); CASE.expected the exact standard output; CASE.status the exit status
 # (0 when the file is absent).
+# Current policies, so that "@DATA@" below stays a literal instead of being read as a variable.
+cmake_policy(VERSION 3.25)
 file(STRINGS ${CASE}.args arguments ENCODING UTF-8)
 list(TRANSFORM arguments REPLACE "@DATA@" "${DATA}")
 set(expected_status 0)

@@ -15,6 +15,16 @@ namespace drivetest {
 // The folder of the binary fixtures (tests/data).
 std::string DataPath(const std::string& name);
 
+// Names the cases of a parameterised test by their `name` member:
+//   INSTANTIATE_TEST_SUITE_P(Table, Suite, ::testing::Values(...), drivetest::CaseName());
+struct CaseName {
+    template <typename Param>
+    std::string operator()(const ::testing::TestParamInfo<Param>& info) const
+    {
+        return info.param.name;
+    }
+};
+
 // A fresh empty folder for files a test writes.
 std::string ScratchDir();
 
