@@ -1,6 +1,5 @@
 #include "acdrive/ui/artwork.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -99,13 +98,14 @@ void MotorSymbol(QPainter& p, const QPointF& centre, double radius, const QColor
     p.setPen(QPen(ink, std::max(1.0, radius / 8)));
     p.setBrush(shade);
     p.drawEllipse(centre, radius, radius);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(std::max(6, static_cast<int>(radius * 1.05)));
-    p.setFont(font);
-    p.setPen(ink);
-    const QRectF letterBox(centre.x() - radius, centre.y() - radius * 0.95, 2 * radius, radius * 1.2);
-    p.drawText(letterBox, Qt::AlignCenter, QStringLiteral("M"));
+    // The letter is drawn as strokes: no font has to be loaded for the icons.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, std::max(1.0, radius / 5.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const double lx = radius * 0.42, top = centre.y() - radius * 0.5, bottom = centre.y() + radius * 0.22;
+    QPolygonF letter;
+    letter << QPointF(centre.x() - lx, bottom) << QPointF(centre.x() - lx, top) << QPointF(centre.x(), centre.y() - radius * 0.02)
+           << QPointF(centre.x() + lx, top) << QPointF(centre.x() + lx, bottom);
+    p.drawPolyline(letter);
     QPainterPath tilde;
     const double tw = radius * 0.9, ty = centre.y() + radius * 0.48, amp = radius * 0.14;
     tilde.moveTo(centre.x() - tw / 2, ty);
@@ -351,7 +351,7 @@ void MotorSection(QPainter& p, const QPointF& c, double r)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
+    for (int size : {16, 32, 64})
         icon.addPixmap(RenderProgramIcon(size));
     return icon;
 }
@@ -360,7 +360,6 @@ QIcon GlyphIcon(Glyph glyph)
 {
     QIcon icon;
     icon.addPixmap(RenderGlyph(glyph, 24));
-    icon.addPixmap(RenderGlyph(glyph, 48));
     return icon;
 }
 

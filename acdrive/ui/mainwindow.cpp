@@ -70,21 +70,11 @@ TForm1::TForm1(AcWorkingData& working, QWidget* parent) : QMainWindow(parent), d
     // The four views lie on top of each other in one cell; each is shown or hidden on its own.
     auto* clientArea = new QWidget(central);
     clientArea->setObjectName(QStringLiteral("ClientArea"));
-    auto* views = new QGridLayout(clientArea);
-    views->setContentsMargins(0, 0, 0, 0);
-    tachogramChart_ = new TachogramChart(TachogramChart::Look::MainWindow, clientArea);
-    tachogramChart_->setObjectName(QStringLiteral("Chart1"));
-    pieChart_ = new ComparisonChart(ComparisonChart::Kind::Pie, clientArea);
-    pieChart_->setObjectName(QStringLiteral("Chart2"));
-    barChart_ = new ComparisonChart(ComparisonChart::Kind::Bar, clientArea);
-    barChart_->setObjectName(QStringLiteral("Chart3"));
+    // The charts are made when first needed: at start they lie under the results pane.
+    views_ = new QGridLayout(clientArea);
+    views_->setContentsMargins(0, 0, 0, 0);
     resultsPane_ = new ResultsPane(clientArea);
-    for (QWidget* view : {static_cast<QWidget*>(tachogramChart_), static_cast<QWidget*>(pieChart_),
-                          static_cast<QWidget*>(barChart_), static_cast<QWidget*>(resultsPane_)})
-        views->addWidget(view, 0, 0);
-    resultsPane_->raise();
-    pieChart_->hide();
-    barChart_->hide();
+    views_->addWidget(resultsPane_, 0, 0);
     row->addWidget(clientArea, 1);
     row->addWidget(BuildSidePanel());
 
@@ -213,7 +203,6 @@ QWidget* TForm1::BuildSidePanel()
     QFont panelFont = panel->font();
     panelFont.setPixelSize(11);
     panel->setFont(panelFont);
-    panel->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(1, 2, 1, 2);
     column->setSpacing(4);
@@ -248,10 +237,10 @@ QWidget* TForm1::BuildSidePanel()
         button->setProperty("tag", r);
         comparisonColumn->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this] {
-            if (!pieChart_->isHidden())
-                FillComparisonChart(*pieChart_);
-            if (!barChart_->isHidden())
-                FillComparisonChart(*barChart_);
+            if (pieShown_)
+                FillComparisonChart(pieChart());
+            if (barShown_)
+                FillComparisonChart(barChart());
         });
         comparisonButtons_[r] = button;
     }
@@ -287,13 +276,14 @@ int TForm1::ComparisonRow() const
 void TForm1::DrawMainChart()
 {
     CountPoints(data_);
-    tachogramChart_->ClearSpeed();
+    TachogramChart& chart = tachogramChart();
+    chart.ClearSpeed();
     if (data_.pointCount <= 1) {
-        tachogramChart_->Refresh();
+        chart.Refresh();
         return;
     }
-    DrawSpeed(*tachogramChart_, data_);
-    DrawSecondGraph(*tachogramChart_, data_, WhatIsGraph());
+    DrawSpeed(chart, data_);
+    DrawSecondGraph(chart, data_, WhatIsGraph());
 }
 
 void TForm1::FillComparisonChart(ComparisonChart& chart)
@@ -322,18 +312,63 @@ void TForm1::RunCommand(AcCommand command)
     }
 }
 
-void TForm1::ShowView(QWidget* view)
+TachogramChart& TForm1::tachogramChart()
 {
-    for (QWidget* each : {static_cast<QWidget*>(resultsPane_), static_cast<QWidget*>(tachogramChart_),
-                          static_cast<QWidget*>(pieChart_), static_cast<QWidget*>(barChart_)})
-        each->setVisible(each == view);
+    if (!tachogramChart_) {
+        tachogramChart_ = new TachogramChart(TachogramChart::Look::MainWindow);
+        tachogramChart_->setObjectName(QStringLiteral("Chart1"));
+        AddChartView(tachogramChart_, tachogramShown_);
+    }
+    return *tachogramChart_;
+}
+
+ComparisonChart& TForm1::pieChart()
+{
+    if (!pieChart_) {
+        pieChart_ = new ComparisonChart(ComparisonChart::Kind::Pie);
+        pieChart_->setObjectName(QStringLiteral("Chart2"));
+        AddChartView(pieChart_, pieShown_);
+    }
+    return *pieChart_;
+}
+
+ComparisonChart& TForm1::barChart()
+{
+    if (!barChart_) {
+        barChart_ = new ComparisonChart(ComparisonChart::Kind::Bar);
+        barChart_->setObjectName(QStringLiteral("Chart3"));
+        AddChartView(barChart_, barShown_);
+    }
+    return *barChart_;
+}
+
+void TForm1::AddChartView(QWidget* chart, bool shown)
+{
+    chart->setVisible(shown);
+    views_->addWidget(chart, 0, 0);
+    resultsPane_->raise();
+}
+
+void TForm1::SetViews(bool pane, bool tachogram, bool pie, bool bar)
+{
+    resultsPane_->setVisible(pane);
+    tachogramShown_ = tachogram;
+    pieShown_ = pie;
+    barShown_ = bar;
+    // A chart not made yet is made once the pane no longer covers it.
+    if (tachogramChart_ || (tachogram && !pane))
+        tachogramChart().setVisible(tachogram);
+    if (pieChart_ || (pie && !pane))
+        pieChart().setVisible(pie);
+    if (barChart_ || (bar && !pane))
+        barChart().setVisible(bar);
 }
 
 void TForm1::ShowResults()
 {
     CountPoints(data_);
     data_.diagramEntered = true;
-    ShowView(resultsPane_);
+    SetViews(true, false, false, false);
     resultsButton_->setChecked(true);
 }
 
@@ -344,20 +379,20 @@ void TForm1::ClearResults()
 
 void TForm1::ShowTachogram()
 {
-    ShowView(tachogramChart_);
+    SetViews(false, true, false, false);
     DrawMainChart();
 }
 
 void TForm1::ShowPie()
 {
-    ShowView(pieChart_);
-    FillComparisonChart(*pieChart_);
+    SetViews(false, false, true, false);
+    FillComparisonChart(pieChart());
 }
 
 void TForm1::ShowBar()
 {
-    ShowView(barChart_);
-    FillComparisonChart(*barChart_);
+    SetViews(false, false, false, true);
+    FillComparisonChart(barChart());
 }
 
 void TForm1::FillSample()
@@ -371,7 +406,7 @@ void TForm1::SaveChartPicture()
 {
     const QString name = AskPictureName(this);
     if (!name.isEmpty())
-        SavePicture(this, *tachogramChart_, name);
+        SavePicture(this, tachogramChart(), name);
 }
 
 void TForm1::ChoosePrinter()

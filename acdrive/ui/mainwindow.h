@@ -8,6 +8,7 @@
 
 class QAction;
 class QButtonGroup;
+class QGridLayout;
 class QGroupBox;
 class QMenu;
 class QRadioButton;
@@ -67,9 +68,10 @@ public:
     void ShowAbout();
 
     ResultsPane& resultsPane() { return *resultsPane_; }
-    TachogramChart& tachogramChart() { return *tachogramChart_; }
-    ComparisonChart& pieChart() { return *pieChart_; }
-    ComparisonChart& barChart() { return *barChart_; }
+    // The chart views, made on first use.
+    TachogramChart& tachogramChart();
+    ComparisonChart& pieChart();
+    ComparisonChart& barChart();
     QAction* calculationAction(AcCommand command) const;
     const CalculationMenu& calculationMenu() const { return menuState_; }
 
@@ -84,8 +86,9 @@ private:
     QWidget* BuildSidePanel();
     QToolButton* AddToolButton(QWidget* toolBar, int x, const char* hint, Glyph glyph, void (TForm1::*handler)());
     void PlaceExitButton();
-    // Shows exactly one of the four views.
-    void ShowView(QWidget* view);
+    // Shows or hides each of the four views.
+    void SetViews(bool pane, bool tachogram, bool pie, bool bar);
+    void AddChartView(QWidget* chart, bool shown);
 
     AcWorkingData& data_;
     drive::Prompter* prompter_ = nullptr;
@@ -101,10 +104,14 @@ private:
     QButtonGroup* viewButtons_ = nullptr;
     QToolButton* resultsButton_ = nullptr;
 
+    QGridLayout* views_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     TachogramChart* tachogramChart_ = nullptr;
     ComparisonChart* pieChart_ = nullptr;
     ComparisonChart* barChart_ = nullptr;
+    bool tachogramShown_ = true;  // at start under the results pane
+    bool pieShown_ = false;
+    bool barShown_ = false;
 
     std::array<QRadioButton*, 8> graphButtons_{};       // 1 .. 7, by tag
     std::array<QRadioButton*, 5> comparisonButtons_{};  // 1 .. 4, by results row

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 
+#include "acdrive/ui/artwork.h"
 #include "acdrive/ui/keyfilter.h"
 #include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
@@ -32,8 +32,7 @@ QLabel* QuestionArea(QWidget* dialog, const QRect& geometry)
 
 QPushButton* OkButton(QDialog* dialog, const QRect& geometry)
 {
-    auto* ok = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
-                               dialog);
+    auto* ok = new QPushButton(GlyphIcon(Glyph::Accept), QStringLiteral("OK"), dialog);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(geometry);
     ok->setDefault(true);

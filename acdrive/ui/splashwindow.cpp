@@ -2,7 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QVBoxLayout>
+#include <QPalette>
 
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/placement.h"
@@ -19,6 +19,13 @@ QLabel* OverlayLabel(QWidget* parent, const char* name, const char* text)
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAutoFillBackground(false);
     return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
 }
 
 }  // namespace
@@ -39,14 +46,14 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     for (int k = 0; k < 3; ++k) {
         QLabel* title = OverlayLabel(this, names[k], titles[k]);
         title->setFont(titleFont);
-        title->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
+        SetTextColour(title, QColor(255, 255, 0));
         title->setGeometry(0, 14 + 24 * k, width(), 22);
     }
     QLabel* hint = OverlayLabel(this, "Label4", kSplashCloseHint);
     QFont hintFont = font();
     hintFont.setPixelSize(11);
     hint->setFont(hintFont);
-    hint->setStyleSheet(QStringLiteral("color: #c8d4f0; background: transparent;"));
+    SetTextColour(hint, QColor(200, 212, 240));
     hint->setGeometry(0, height() - 22, width(), 16);
 }
 
