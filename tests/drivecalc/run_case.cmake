@@ -1,4 +1,3 @@
-cmake_minimum_required(VERSION 3.25)
 # Runs one drivecalc case: CASE.args holds the arguments, one a line ("@DATA@" stands for the
 # fixture folder); CASE.expected the exact standard output; CASE.status the exit status
 # (0 when the file is absent).
