@@ -3,21 +3,42 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/errors.h"
-
 namespace drive {
 namespace {
 
+std::string IoErrorText(int error)
+{
+    return "I/O error " + std::to_string(error) + " (" + std::strerror(error) + ")";
+}
+
 [[noreturn]] void ThrowIoError(int error)
 {
-    throw FileIoError("I/O error " + std::to_string(error) + " (" + std::strerror(error) + ")");
+    throw FileIoError(IoErrorText(error));
+}
+
+[[noreturn]] void ThrowCreateError(int error)
+{
+    throw FileCreateError(IoErrorText(error));
+}
+
+// The file a save replaces: the target of a symbolic link rather than the link itself.
+std::string ResolvedTarget(const std::string& path)
+{
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr)
+        return path;
+    return resolved;
 }
 
 std::string FolderOf(const std::string& path)
@@ -62,9 +83,22 @@ double DoubleAt(const std::string& bytes, std::size_t offset)
     return std::bit_cast<double>(bits);
 }
 
-bool FileCanBeOpened(const std::string& path)
+std::FILE* OpenFileForReading(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return nullptr;
+    struct stat info {};
+    if (::fstat(::fileno(f), &info) != 0 || S_ISDIR(info.st_mode)) {
+        std::fclose(f);
+        return nullptr;
+    }
+    return f;
+}
+
+bool FileCanBeOpened(const std::string& path)
+{
+    std::FILE* f = OpenFileForReading(path);
     if (!f)
         return false;
     std::fclose(f);
@@ -74,7 +108,7 @@ bool FileCanBeOpened(const std::string& path)
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t limit)
 {
     bytes.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = OpenFileForReading(path);
     if (!f)
         return false;
     char buffer[4096];
@@ -95,17 +129,25 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t limi
     return true;
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes)
+void WriteFileAtomically(const std::string& target, const std::string& bytes)
 {
+    const std::string path = ResolvedTarget(target);
+    // An existing file is replaced only where it could have been overwritten in place.
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        ThrowCreateError(EISDIR);
+    if (exists && ::access(path.c_str(), W_OK) != 0)
+        ThrowCreateError(errno);
+
     std::string temp = FolderOf(path) + "/.drivecalc-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        ThrowIoError(errno);
+        ThrowCreateError(errno);
 
     // The new file takes the old one's permissions, or the usual ones for a new file.
-    struct stat existing {};
     mode_t mode = 0;
-    if (::stat(path.c_str(), &existing) == 0) {
+    if (exists) {
         mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -120,10 +162,15 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         ::unlink(temp.c_str());
         ThrowIoError(error);
     }
-    if (::close(fd) != 0 || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         ThrowIoError(error);
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        ThrowCreateError(error);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "common/tahfile.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "common/errors.h"
 #include "common/filebytes.h"
@@ -43,13 +42,13 @@ DiagramLoad LoadDiagramFile(TextGrid& grid, FileDialogs& dialogs, Prompter& prom
 
 DiagramLoad LoadDiagramFileNamed(TextGrid& grid, Prompter& prompter, const std::string& name)
 {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
+    std::FILE* file = OpenFileForReading(name);
     if (!file) {
         prompter.ShowNotice("Не могу открыть фаил: " + name);
         return DiagramLoad::CannotOpen;
     }
     // Rows are read one at a time, so a file of any length loads in constant memory; rows past
-    // the grid's last row are read and dropped.
+    // the grid's last row are read and dropped (the row number stops at the first row outside).
     int row = 0;
     bool partialRow = false;
     char buffer[kValuesPerRow * kValueBytes];
@@ -58,7 +57,8 @@ DiagramLoad LoadDiagramFileNamed(TextGrid& grid, Prompter& prompter, const std::
         const std::size_t values = got / kValueBytes;
         if (values == 0)
             break;
-        ++row;
+        if (row < grid.rowCount())
+            ++row;
         const std::string bytes(buffer, got);
         for (std::size_t v = 0; v < values; ++v)
             grid.SetCell(row, static_cast<int>(v) + 1, FormatNumber(DoubleAt(bytes, v * kValueBytes)));

@@ -23,7 +23,8 @@ inline constexpr const char* kDcTahFilter = "Файлы тахограмм|*.tah
 // dialog always gets ".tah" appended; an existing file is replaced only after the question
 // "Такой фаил уже существует вы хотите его заменить?" is answered Yes. Every cell is converted
 // before anything is written, so a cell that is not a number throws ConversionError and leaves
-// an existing file as it was; the file is written as a whole (FileIoError when that fails).
+// an existing file as it was; the file is written as a whole through a temporary file
+// (FileCreateError when it cannot be created or replaced, FileIoError when writing fails).
 // Returns true when a file was written.
 bool SaveDiagramFile(const TextGrid& grid, FileDialogs& dialogs, Prompter& prompter, const std::string& filter);
 
@@ -34,8 +35,8 @@ enum class DiagramLoad { Cancelled, CannotOpen, ReadError, Loaded };
 // grid rows it reaches, each value written as FormatNumber text; the grid is not cleared first
 // and rows beyond the grid are read without effect. Trailing bytes short of a whole value are
 // ignored; a file that ends inside a row fills that row's values up to the end and reports
-// "Произошла ошибка при чтении файла". A file that cannot be opened is reported as
-// "Не могу открыть фаил: " + name.
+// "Произошла ошибка при чтении файла". A file that cannot be opened (or a folder) is reported
+// as "Не могу открыть фаил: " + name.
 DiagramLoad LoadDiagramFile(TextGrid& grid, FileDialogs& dialogs, Prompter& prompter, const std::string& filter);
 
 // The same load from a named file, without the dialog.

@@ -4,6 +4,9 @@
 #include <optional>
 
 #include "acdrive/calc/commands.h"
+#include "acdrive/calc/datacommands.h"
+#include "acdrive/data/diagramgrid.h"
+#include "acdrive/data/motorwindow.h"
 #include "acdrive/data/report.h"
 #include "common/errors.h"
 #include "common/linesink.h"
@@ -63,6 +66,9 @@ public:
 };
 
 struct HelpRequested {};
+
+// A set-up file could not be opened; the program's own message has been shown.
+struct FileNotOpened {};
 
 std::optional<AcCommand> FindMethod(const std::string& name)
 {
@@ -133,29 +139,14 @@ AcOptions ParseOptions(const std::vector<std::string>& args)
     }
     if (o.methods.empty())
         throw UsageError("at least one --method is needed");
-    return o;
-}
-
-// Applies the set-up options to the data set in the order the desktop program's commands
-// would: sample, diagram, point count, motor, rotor type, multi-speed motor.
-void SetUp(const AcOptions& o, acdrive::AcWorkingData& data, acdrive::CalculationMenu& menu)
-{
-    if (o.sample)
-        acdrive::UseSampleDrive(data, menu);
-    if (!o.diagramFile.empty())
-        throw UsageError("--diagram is not available in this build");
-    if (o.points)
-        data.pointCount = static_cast<std::uint16_t>(*o.points);
-    if (!o.motorFile.empty())
-        throw UsageError("--motor is not available in this build");
-    if (!o.rotor.empty()) {
-        data.rotorType = o.rotor == "wound" ? 1 : 2;
-        data.multiSpeed = false;
-        if (data.motorEntered && data.diagramEntered)
-            menu = acdrive::UpdateCalculationMenu(data, menu);
+    if (!o.speedMotorFiles.empty()) {
+        const int files = static_cast<int>(o.speedMotorFiles.size());
+        if (files > acdrive::kMaxSpeeds)
+            throw UsageError("--speed-motor takes at most " + std::to_string(acdrive::kMaxSpeeds) + " files");
+        if (o.speeds && *o.speeds != files)
+            throw UsageError("--speeds must equal the number of --speed-motor files");
     }
-    if (o.speeds || !o.speedMotorFiles.empty())
-        throw UsageError("--speeds and --speed-motor are not available in this build");
+    return o;
 }
 
 void PrintText(const std::string& line, std::ostream& out)
@@ -163,6 +154,102 @@ void PrintText(const std::string& line, std::ostream& out)
     for (char c : line)
         out.put(c == '\r' ? '\n' : c);
     out.put('\n');
+}
+
+// The prompts of the set-up: the number of speeds is answered from the options, notices go to
+// stderr as they are shown.
+class SetUpPrompter : public drive::ScriptedPrompter {
+public:
+    explicit SetUpPrompter(bool transcript) : transcript_(transcript)
+    {
+        if (transcript)
+            SetObserver([](const std::string& line) { std::cerr << line << '\n'; });
+    }
+
+    void ShowNotice(const std::string& text) override
+    {
+        drive::ScriptedPrompter::ShowNotice(text);
+        if (!transcript_)
+            PrintText(text, std::cerr);
+    }
+
+private:
+    bool transcript_;
+};
+
+// The motor window as the batch runner shows it: activated, optionally loaded from a file,
+// then accepted. For a multi-speed motor, speed k is loaded from the k-th file, if any.
+class BatchMotorWindow : public acdrive::MotorDialog {
+public:
+    BatchMotorWindow(acdrive::AcWorkingData& data, acdrive::CalculationMenu& menu, drive::Prompter& prompter)
+        : data_(data), menu_(menu), prompter_(prompter)
+    {
+    }
+
+    // Activates the window, loads `file` and accepts.
+    void LoadAndAccept(const std::string& file)
+    {
+        acdrive::ShowMotorData(data_, texts_);
+        Load(file);
+        acdrive::AcceptMotorWindow(texts_, data_, menu_);
+    }
+
+    void SetSpeedFiles(const std::vector<std::string>& files) { speedFiles_ = files; }
+
+    void ShowModal() override
+    {
+        acdrive::ShowMotorData(data_, texts_);
+        const int step = data_.currentStep;
+        if (step >= 1 && step <= static_cast<int>(speedFiles_.size()))
+            Load(speedFiles_[static_cast<std::size_t>(step - 1)]);
+        acdrive::AcceptMotorWindow(texts_, data_, menu_);
+    }
+
+private:
+    void Load(const std::string& file)
+    {
+        if (acdrive::LoadMotorFileNamed(texts_, prompter_, file) == acdrive::MotorLoad::CannotOpen)
+            throw FileNotOpened();
+    }
+
+    acdrive::AcWorkingData& data_;
+    acdrive::CalculationMenu& menu_;
+    drive::Prompter& prompter_;
+    acdrive::MotorWindowTexts texts_;
+    std::vector<std::string> speedFiles_;
+};
+
+// Applies the set-up options to the data set in the order the desktop program's commands
+// would: sample, diagram, point count, motor, rotor type, multi-speed motor.
+void SetUp(const AcOptions& o, acdrive::AcWorkingData& data, acdrive::CalculationMenu& menu,
+           SetUpPrompter& prompter)
+{
+    if (o.sample)
+        acdrive::UseSampleDrive(data, menu);
+    if (!o.diagramFile.empty()) {
+        drive::TextGrid grid = acdrive::NewDiagramGrid();
+        if (drive::LoadDiagramFileNamed(grid, prompter, o.diagramFile) == drive::DiagramLoad::CannotOpen)
+            throw FileNotOpened();
+        if (!acdrive::GridToDiagram(grid, data))
+            std::cerr << acdrive::kDiagramErrorPanelText << '\n';
+        acdrive::CountPoints(data);
+    }
+    if (o.points)
+        data.pointCount = static_cast<std::uint16_t>(*o.points);
+    BatchMotorWindow motorWindow(data, menu, prompter);
+    if (!o.motorFile.empty())
+        motorWindow.LoadAndAccept(o.motorFile);
+    if (!o.rotor.empty()) {
+        data.rotorType = o.rotor == "wound" ? 1 : 2;
+        data.multiSpeed = false;
+        acdrive::UpdateMenuWhenEntered(data, menu);
+    }
+    if (o.speeds || !o.speedMotorFiles.empty()) {
+        const int speeds = o.speeds ? *o.speeds : static_cast<int>(o.speedMotorFiles.size());
+        prompter.AddAnswer(std::to_string(speeds));
+        motorWindow.SetSpeedFiles(o.speedMotorFiles);
+        acdrive::MultiSpeedMotorCommand(data, prompter, motorWindow, menu);
+    }
 }
 
 void WriteJson(const std::vector<RunRecord>& runs, const acdrive::AcWorkingData& data,
@@ -254,12 +341,15 @@ int RunAc(const std::vector<std::string>& args)
     acdrive::CalculationMenu menu{};
     try {
         options = ParseOptions(args);
-        SetUp(options, data, menu);
+        SetUpPrompter setUpPrompter(options.transcript);
+        SetUp(options, data, menu, setUpPrompter);
     } catch (const HelpRequested&) {
         std::cout << kUsage;
         return kExitOk;
     } catch (const UsageError& e) {
         std::cerr << "drivecalc ac: " << e.what() << '\n';
+        return kExitUsage;
+    } catch (const FileNotOpened&) {
         return kExitUsage;
     } catch (const drive::PlatformError& e) {
         std::cerr << e.what() << '\n';

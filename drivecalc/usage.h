@@ -19,8 +19,11 @@ AC set-up, applied in this order, each as the desktop program's command:
   --points N          sets the number of points (0 .. 31) after the set-up above
   --motor FILE        the motor window's load, then its accept
   --rotor wound|cage  the rotor type of a single-speed motor, then the menu update
-  --speeds N          the multi-speed motor command with N speeds, each accepted as shown
-  --speed-motor FILE  (repeatable) speed k of a multi-speed motor loaded from the k-th file
+  --speeds N          the multi-speed motor command with N speeds (1 .. 10), each accepted as shown
+  --speed-motor FILE  (repeatable) speed k of a multi-speed motor loaded from the k-th file and
+                      accepted; the number of speeds is the number of files
+  A set-up file that cannot be opened ends the run (exit 2); a short file gets the program's
+  read-error message on stderr and the run goes on, as in the desktop program.
 
 AC methods (--method, run in turn on the same data set):
   mains "Сеть - АД", freq "ПЧ - АД", tvr "ТРН - АД", rheostat "РСР", pulse "ИРР",
