@@ -16,6 +16,12 @@ class NumberDialog;
 class DialogPrompter : public drive::Prompter {
 public:
     DialogPrompter(NumberDialog& numberDialog, ChoiceDialog& choiceDialog, QWidget* boxParent);
+    // A prompter whose dialogs are created later (AttachDialogs), as at start-up.
+    explicit DialogPrompter(QWidget* boxParent) : boxParent_(boxParent) {}
+
+    void AttachDialogs(NumberDialog& numberDialog, ChoiceDialog& choiceDialog);
+    // The window the message boxes open over.
+    void SetBoxParent(QWidget* boxParent) { boxParent_ = boxParent; }
 
     std::string AskNumber(const std::string& question) override;
     bool AskChoice(const std::string& question, const std::string& first, const std::string& second) override;
@@ -23,8 +29,8 @@ public:
     void ShowNotice(const std::string& text) override;
 
 private:
-    NumberDialog& numberDialog_;
-    ChoiceDialog& choiceDialog_;
+    NumberDialog* numberDialog_ = nullptr;
+    ChoiceDialog* choiceDialog_ = nullptr;
     QWidget* boxParent_;
     std::string lastNumber_;
     bool lastChoice_ = false;

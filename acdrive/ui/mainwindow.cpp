@@ -21,13 +21,17 @@
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/comparisonchart.h"
 #include "acdrive/ui/helpwindow.h"
+#include "acdrive/data/diagramgrid.h"
+#include "acdrive/data/motorwindow.h"
 #include "acdrive/ui/messageboxes.h"
+#include "acdrive/ui/motorwindow.h"
 #include "acdrive/ui/picturefiles.h"
 #include "acdrive/ui/placement.h"
 #include "acdrive/ui/resultspane.h"
 #include "acdrive/ui/secondgraph.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachochart.h"
+#include "acdrive/ui/tachowindow.h"
 #include "acdrive/ui/uitexts.h"
 
 namespace acdrive::ui {
@@ -85,6 +89,16 @@ TForm1::TForm1(AcWorkingData& working, QWidget* parent) : QMainWindow(parent), d
 
 TForm1::~TForm1() = default;
 
+void TForm1::SetCompanions(TForm2* editor, MotorWindow* motor, SplashWindow* splash, drive::Prompter* prompter,
+                           drive::FileDialogs* fileDialogs)
+{
+    editor_ = editor;
+    motor_ = motor;
+    splash_ = splash;
+    prompter_ = prompter;
+    fileDialogs_ = fileDialogs;
+}
+
 void TForm1::BuildMenu()
 {
     QMenuBar* bar = menuBar();
@@ -94,12 +108,16 @@ void TForm1::BuildMenu()
     QMenu* singleSpeed = motor->addMenu(Text(kMenuSingleSpeed));
     QAction* wound = singleSpeed->addAction(Text(kMenuWoundRotor));
     wound->setObjectName(QStringLiteral("WoundRotorItem"));
+    connect(wound, &QAction::triggered, this, [this] { EnterSingleSpeedMotor(1); });
     QAction* cage = singleSpeed->addAction(Text(kMenuCageRotor));
     cage->setObjectName(QStringLiteral("CageRotorItem"));
+    connect(cage, &QAction::triggered, this, [this] { EnterSingleSpeedMotor(2); });
     QAction* multi = motor->addAction(Text(kMenuMultiSpeed));
     multi->setObjectName(QStringLiteral("MultiSpeedItem"));
+    connect(multi, &QAction::triggered, this, &TForm1::EnterMultiSpeedMotor);
     QAction* diagram = dataMenu_->addAction(Text(kMenuDiagram));
     diagram->setObjectName(QStringLiteral("DiagramItem"));
+    connect(diagram, &QAction::triggered, this, &TForm1::ShowEditor);
     // "Данные" opens with Ctrl+D.
     auto* dataShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(dataShortcut, &QShortcut::activated, this,
@@ -159,10 +177,10 @@ void TForm1::BuildToolBar(QWidget* toolBar)
         int gapBefore;
     };
     const Tool tools[] = {
-        {kHintLoadDiagram, Glyph::OpenDiagram, nullptr, 4},
-        {kHintLoadMotor, Glyph::OpenMotor, nullptr, 0},
+        {kHintLoadDiagram, Glyph::OpenDiagram, &TForm1::LoadDiagram, 4},
+        {kHintLoadMotor, Glyph::OpenMotor, &TForm1::LoadMotor, 0},
         {kHintSaveChart, Glyph::SavePicture, &TForm1::SaveChartPicture, 0},
-        {kHintSaveMotor, Glyph::SaveMotor, nullptr, 0},
+        {kHintSaveMotor, Glyph::SaveMotor, &TForm1::SaveMotor, 0},
         {kHintShowResults, Glyph::Results, &TForm1::ShowResults, 10},
         {kHintClear, Glyph::Clear, &TForm1::ClearResults, 0},
         {kHintShowTachogram, Glyph::Tachogram, &TForm1::ShowTachogram, 0},
@@ -204,13 +222,13 @@ QWidget* TForm1::BuildSidePanel()
     panelFont.setPixelSize(11);
     panel->setFont(panelFont);
     auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(1, 2, 1, 2);
+    column->setContentsMargins(0, 2, 0, 2);
     column->setSpacing(4);
 
     auto* graphGroup = new QGroupBox(Text(kSecondGraphGroup), panel);
     graphGroup->setObjectName(QStringLiteral("GroupBox1"));
     auto* graphColumn = new QVBoxLayout(graphGroup);
-    graphColumn->setContentsMargins(3, 2, 0, 2);
+    graphColumn->setContentsMargins(1, 2, 0, 2);
     graphColumn->setSpacing(1);
     for (const SecondGraph& graph : kSecondGraphs) {
         auto* button = new QRadioButton(Text(graph.caption), graphGroup);
@@ -227,7 +245,7 @@ QWidget* TForm1::BuildSidePanel()
     auto* comparisonGroup = new QGroupBox(Text(kComparisonGroup), panel);
     comparisonGroup->setObjectName(QStringLiteral("GroupBox2"));
     auto* comparisonColumn = new QVBoxLayout(comparisonGroup);
-    comparisonColumn->setContentsMargins(3, 2, 0, 2);
+    comparisonColumn->setContentsMargins(1, 2, 0, 2);
     comparisonColumn->setSpacing(1);
     const char* captions[] = {kComparisonEfficiency, kComparisonPowerFactor, kComparisonActivePower,
                               kComparisonReactivePower};
@@ -301,6 +319,69 @@ void TForm1::RefreshCalculationMenu()
 QAction* TForm1::calculationAction(AcCommand command) const
 {
     return calculationActions_[static_cast<int>(command)];
+}
+
+void TForm1::EnterSingleSpeedMotor(int rotorType)
+{
+    data_.rotorType = rotorType;
+    data_.multiSpeed = false;
+    motor_->ShowModal();
+    if (data_.motorEntered && data_.diagramEntered)
+        RefreshCalculationMenu();
+}
+
+void TForm1::EnterMultiSpeedMotor()
+{
+    try {
+        if (EnterSpeedSteps(data_, *prompter_, *motor_))
+            RefreshCalculationMenu();
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
+}
+
+void TForm1::ShowEditor()
+{
+    editor_->Open();
+    if (data_.motorEntered && data_.diagramEntered)
+        RefreshCalculationMenu();
+}
+
+void TForm1::LoadDiagram()
+{
+    DiagramLoadResult result;
+    try {
+        result = LoadDiagramCommand(editor_->grid(), data_, *fileDialogs_, *prompter_);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
+    editor_->ShowGrid();
+    if (!result.gridRead)
+        editor_->ShowErrorPanel();
+    editor_->DrawTacho();
+    // The pane is toggled; the charts behind it keep their own state.
+    const bool pane = resultsPane_->isHidden();
+    SetViews(pane, tachogramShown_, pieShown_, barShown_);
+    if (!pane)
+        DrawMainChart();
+}
+
+void TForm1::LoadMotor()
+{
+    try {
+        LoadMotorFileAndShow(motor_->texts(), *fileDialogs_, *prompter_, *motor_);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
+}
+
+void TForm1::SaveMotor()
+{
+    try {
+        SaveMotorFile(motor_->texts(), *fileDialogs_, *prompter_);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
 }
 
 void TForm1::RunCommand(AcCommand command)

@@ -15,14 +15,17 @@ class QRadioButton;
 class QToolButton;
 
 namespace drive {
+class FileDialogs;
 class Prompter;
-}
+}  // namespace drive
 
 namespace acdrive::ui {
 
 enum class Glyph;
 class ComparisonChart;
 class HelpWindow;
+class MotorWindow;
+class TForm2;
 class ResultsPane;
 class SplashWindow;
 class TachogramChart;
@@ -39,8 +42,8 @@ public:
 
     // The windows created after the main window that its commands show, and the prompt
     // service the calculations ask through.
-    void SetSplashWindow(SplashWindow* splash) { splash_ = splash; }
-    void SetPrompter(drive::Prompter* prompter) { prompter_ = prompter; }
+    void SetCompanions(TForm2* editor, MotorWindow* motor, SplashWindow* splash, drive::Prompter* prompter,
+                       drive::FileDialogs* fileDialogs);
 
     // The tag (1 .. 7) of the checked "2-й график" button, 0 when none is checked.
     int WhatIsGraph() const;
@@ -56,6 +59,12 @@ public:
 
     // Command handlers of the menu and the tool bar.
     void RunCommand(AcCommand command);
+    void EnterSingleSpeedMotor(int rotorType);
+    void EnterMultiSpeedMotor();
+    void ShowEditor();
+    void LoadDiagram();
+    void LoadMotor();
+    void SaveMotor();
     void ShowResults();
     void ClearResults();
     void ShowTachogram();
@@ -92,6 +101,9 @@ private:
 
     AcWorkingData& data_;
     drive::Prompter* prompter_ = nullptr;
+    drive::FileDialogs* fileDialogs_ = nullptr;
+    TForm2* editor_ = nullptr;
+    MotorWindow* motor_ = nullptr;
     SplashWindow* splash_ = nullptr;
     HelpWindow* help_ = nullptr;
 

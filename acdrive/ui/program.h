@@ -8,7 +8,10 @@ namespace acdrive::ui {
 
 class ChoiceDialog;
 class DialogPrompter;
+class MotorWindow;
 class NumberDialog;
+class QtFileDialogs;
+class TForm2;
 class SplashWindow;
 class TForm1;
 
@@ -23,18 +26,30 @@ public:
 
     AcWorkingData& data() { return data_; }
     TForm1& mainWindow() { return *main_; }
+    TForm2& editor() { return *editor_; }
+    MotorWindow& motorWindow() { return *motor_; }
     SplashWindow& splash() { return *splash_; }
     NumberDialog& numberDialog() { return *numberDialog_; }
     ChoiceDialog& choiceDialog() { return *choiceDialog_; }
     DialogPrompter& prompter() { return *prompter_; }
+    QtFileDialogs& fileDialogs() { return *fileDialogs_; }
 
 private:
     AcWorkingData data_{};
     std::unique_ptr<TForm1> main_;
+    std::unique_ptr<TForm2> editor_;
+    std::unique_ptr<MotorWindow> motor_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<NumberDialog> numberDialog_;
     std::unique_ptr<ChoiceDialog> choiceDialog_;
+    // The prompt service and the file dialogs of each window that asks (message boxes and
+    // dialogs open over the window that asked).
     std::unique_ptr<DialogPrompter> prompter_;
+    std::unique_ptr<DialogPrompter> editorPrompter_;
+    std::unique_ptr<DialogPrompter> motorPrompter_;
+    std::unique_ptr<QtFileDialogs> fileDialogs_;
+    std::unique_ptr<QtFileDialogs> editorFileDialogs_;
+    std::unique_ptr<QtFileDialogs> motorFileDialogs_;
 };
 
 // Sets up the application (Russian texts of the standard dialogs, the program icon), creates

@@ -15,6 +15,7 @@
 #include "acdrive/ui/modalscript.h"
 #include "acdrive/ui/program.h"
 #include "acdrive/ui/splashwindow.h"
+#include "acdrive/ui/tachowindow.h"
 
 namespace acdrive::ui {
 namespace {
@@ -42,44 +43,40 @@ void Tour::Save(QWidget* window, const QString& name)
         std::fprintf(stderr, "acdrive: cannot write %s\n", qPrintable(path));
 }
 
+void Tour::RunWithAnswers(AcCommand command, const QStringList& answers)
+{
+    ModalScript script(60000);
+    for (const QString& answer : answers) {
+        script.Then([this, answer](QWidget* dialog) {
+            const bool choice = answer.startsWith(u'#');
+            if (choice)
+                dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton") + answer.mid(1))->setChecked(true);
+            else
+                dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(answer);
+            const QString name = choice ? QStringLiteral("dialog-choice") : QStringLiteral("dialog-number");
+            if (!saved_.contains(name)) {
+                Save(dialog, name);
+                saved_.append(name);
+            }
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        });
+    }
+    program_.mainWindow().RunCommand(command);
+    for (const QString& failure : script.failures())
+        std::fprintf(stderr, "acdrive tour: %s\n", qPrintable(failure));
+}
+
 void Tour::Run()
 {
     TForm1& main = program_.mainWindow();
     main.FillSample();
 
-    // The rheostat method on the sample: added resistance 0, a direct start, 0 for the steady
-    // run, plugging for the stop and 0 for its resistance.
-    ModalScript script(60000);
-    bool numberSaved = false;
-    bool choiceSaved = false;
-    const auto number = [&](const QString& answer) {
-        return [&, answer](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(answer);
-            if (!numberSaved) {
-                Save(dialog, QStringLiteral("dialog-number"));
-                numberSaved = true;
-            }
-            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-        };
-    };
-    const auto choice = [&](const char* option) {
-        return [&, option](QWidget* dialog) {
-            dialog->findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
-            if (!choiceSaved) {
-                Save(dialog, QStringLiteral("dialog-choice"));
-                choiceSaved = true;
-            }
-            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-        };
-    };
-    script.Then(number(QStringLiteral("0")));
-    script.Then(choice("RadioButton1"));
-    script.Then(number(QStringLiteral("0")));
-    script.Then(choice("RadioButton2"));
-    script.Then(number(QStringLiteral("0")));
-    main.RunCommand(AcCommand::Rheostat);
-    for (const QString& failure : script.failures())
-        std::fprintf(stderr, "acdrive tour: %s\n", qPrintable(failure));
+    // The rheostat method on the sample as in its worked check (added resistance 0, a direct
+    // start, 0 for the steady run, plugging and 0 for the stop), then the voltage regulator
+    // (a non-reversible drive, converter efficiency 0,95, added resistance 0).
+    RunWithAnswers(AcCommand::Rheostat, {QStringLiteral("0"), QStringLiteral("#1"), QStringLiteral("0"),
+                                         QStringLiteral("#2"), QStringLiteral("0")});
+    RunWithAnswers(AcCommand::VoltageRegulator, {QStringLiteral("#2"), QStringLiteral("0,95"), QStringLiteral("0")});
     Save(&main, QStringLiteral("main-results"));
 
     main.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
@@ -92,6 +89,20 @@ void Tour::Run()
     main.findChild<QToolButton*>(QStringLiteral("ToolButton9"))->setChecked(true);
     main.ShowBar();
     Save(&main, QStringLiteral("main-bar"));
+
+    program_.editor().Open();
+    Save(&program_.editor(), QStringLiteral("editor"));
+    program_.editor().close();
+
+    {
+        ModalScript motorScript(30000);
+        motorScript.Then([&](QWidget* window) {
+            Save(window, QStringLiteral("motor"));
+            if (auto* cancel = window->findChild<QToolButton*>(QStringLiteral("SpeedButton4")))
+                cancel->click();
+        });
+        main.EnterSingleSpeedMotor(1);
+    }
 
     main.ShowHelp();
     if (auto* help = main.findChild<HelpWindow*>())

@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include "acdrive/calc/commands.h"
 
 namespace acdrive::ui {
 
@@ -18,9 +21,13 @@ public:
 private:
     void Run();
     void Save(QWidget* window, const QString& name);
+    // Runs a calculation command answering its dialogs in order: a number text, or "#1" / "#2"
+    // for the first or second option of a choice.
+    void RunWithAnswers(AcCommand command, const QStringList& answers);
 
     AcProgram& program_;
     QString folder_;
+    QStringList saved_;  // pictures of the dialogs already saved
 };
 
 }  // namespace acdrive::ui
