@@ -144,8 +144,14 @@ void MainWindowTest::calculationItemsFollowTheEntryRoute_data()
     QTest::addColumn<QString>("route");
     QTest::addColumn<QStringList>("enabled");
     QTest::newRow("nothing entered") << "start" << QStringList();
-    QTest::newRow("sample drive (wound rotor)")
-        << "sample" << QStringList{QStringLiteral("ТРН - АД"), QStringLiteral("РСР"), QStringLiteral("ИРР")};
+    const QStringList wound{QStringLiteral("ТРН - АД"), QStringLiteral("РСР"), QStringLiteral("ИРР")};
+    const QStringList cage{QStringLiteral("Сеть - АД"), QStringLiteral("ПЧ - АД"), QStringLiteral("ТРН - АД")};
+    QTest::newRow("sample drive (wound rotor)") << "sample" << wound;
+    QTest::newRow("фазный, motor window accepted") << "wound" << wound;
+    QTest::newRow("короткозамкнутый, motor window accepted") << "cage" << cage;
+    QTest::newRow("фазный, motor window cancelled") << "wound-cancelled" << QStringList();
+    QTest::newRow("многоскоростной, two speeds accepted") << "multi" << QStringList{QStringLiteral("Многоск. АД")};
+    QTest::newRow("многоскоростной, 11 speeds refused") << "multi-refused" << QStringList();
 }
 
 void MainWindowTest::calculationItemsFollowTheEntryRoute()
@@ -154,8 +160,32 @@ void MainWindowTest::calculationItemsFollowTheEntryRoute()
     QFETCH(QStringList, enabled);
     AcProgram program;
     TForm1& main = program.mainWindow();
-    if (route == QStringLiteral("sample"))
+    const auto press = [](const char* button) {
+        return [button](QWidget* window) {
+            QTest::mouseClick(window->findChild<QToolButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+        };
+    };
+    const QString motor = Text(acdrive::ui::kMenuMotor);
+    const QString single = Text(acdrive::ui::kMenuSingleSpeed);
+    ModalScript script;
+    if (route == QStringLiteral("sample")) {
         QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintSample), Qt::LeftButton);
+    } else if (route.startsWith(QStringLiteral("wound")) || route == QStringLiteral("cage")) {
+        script.Then(press(route == QStringLiteral("wound-cancelled") ? "SpeedButton4" : "SpeedButton3"));
+        const char* item = route == QStringLiteral("cage") ? acdrive::ui::kMenuCageRotor : acdrive::ui::kMenuWoundRotor;
+        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, single, Text(item)})->trigger();
+    } else if (route == QStringLiteral("multi")) {
+        script.Then(uitest::TypeNumber(QStringLiteral("2")));
+        script.Then(press("SpeedButton3"));
+        script.Then(press("SpeedButton3"));
+        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed)})->trigger();
+    } else if (route == QStringLiteral("multi-refused")) {
+        script.Then(uitest::TypeNumber(QStringLiteral("11")));
+        script.Then([](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); });
+        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed)})->trigger();
+    }
+    QCOMPARE(script.failures(), QStringList());
+    QCOMPARE(script.remaining(), std::size_t{0});
     QCOMPARE(EnabledCalculations(main), enabled);
 }
 
