@@ -103,14 +103,16 @@ void MotorSymbol(QPainter& p, const QPointF& centre, double radius, const QColor
     p.setPen(QPen(ink, std::max(1.0, radius / 5.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const double lx = radius * 0.42, top = centre.y() - radius * 0.5, bottom = centre.y() + radius * 0.22;
     QPolygonF letter;
-    letter << QPointF(centre.x() - lx, bottom) << QPointF(centre.x() - lx, top) << QPointF(centre.x(), centre.y() - radius * 0.02)
-           << QPointF(centre.x() + lx, top) << QPointF(centre.x() + lx, bottom);
+    letter << QPointF(centre.x() - lx, bottom) << QPointF(centre.x() - lx, top)
+           << QPointF(centre.x(), centre.y() - radius * 0.02) << QPointF(centre.x() + lx, top)
+           << QPointF(centre.x() + lx, bottom);
     p.drawPolyline(letter);
     QPainterPath tilde;
     const double tw = radius * 0.9, ty = centre.y() + radius * 0.48, amp = radius * 0.14;
     tilde.moveTo(centre.x() - tw / 2, ty);
     tilde.cubicTo(centre.x() - tw / 4, ty - 2 * amp, centre.x() - tw / 8, ty - 2 * amp, centre.x(), ty);
-    tilde.cubicTo(centre.x() + tw / 8, ty + 2 * amp, centre.x() + tw / 4, ty + 2 * amp, centre.x() + tw / 2, ty);
+    tilde.cubicTo(
+        centre.x() + tw / 8, ty + 2 * amp, centre.x() + tw / 4, ty + 2 * amp, centre.x() + tw / 2, ty);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ink, std::max(1.0, radius / 7), Qt::SolidLine, Qt::RoundCap));
     p.drawPath(tilde);
@@ -199,9 +201,9 @@ void DrawGlyph(QPainter& p, Glyph glyph)
     }
     case Glyph::Bar: {
         Axes(p);
-        const QColor colours[] = {QColor(230, 60, 60), QColor(60, 200, 80), QColor(250, 220, 40),
-                                  QColor(50, 90, 220)};
-        const double heights[] = {9, 15, 6, 12};
+        const QColor colours[]
+            = { QColor(230, 60, 60), QColor(60, 200, 80), QColor(250, 220, 40), QColor(50, 90, 220) };
+        const double heights[] = { 9, 15, 6, 12 };
         p.setPen(QPen(kInk, 0.8));
         for (int k = 0; k < 4; ++k) {
             p.setBrush(colours[k]);
@@ -244,7 +246,8 @@ void DrawGlyph(QPainter& p, Glyph glyph)
         p.setBrush(QColor(245, 190, 60));
         {
             QPolygonF pencil;
-            pencil << QPointF(14, 12) << QPointF(21, 5) << QPointF(23, 7) << QPointF(16, 14) << QPointF(13.5, 14.5);
+            pencil << QPointF(14, 12) << QPointF(21, 5) << QPointF(23, 7) << QPointF(16, 14)
+                   << QPointF(13.5, 14.5);
             p.drawPolygon(pencil);
         }
         break;
@@ -346,12 +349,12 @@ void MotorSection(QPainter& p, const QPointF& c, double r)
     p.drawRect(QRectF(c.x() - r * 0.035, c.y() - r * 0.14, r * 0.07, r * 0.06));
 }
 
-}  // namespace
+} // namespace
 
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 64})
+    for (int size : { 16, 32, 64 })
         icon.addPixmap(RenderProgramIcon(size));
     return icon;
 }
@@ -386,7 +389,8 @@ QPixmap SplashPicture(const QSize& size)
     p.setPen(QPen(QColor(90, 170, 255, 170), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPolygonF speed;
-    speed << QPointF(cycle.left(), cycle.bottom()) << QPointF(cycle.left() + cycle.width() * 0.18, cycle.top())
+    speed << QPointF(cycle.left(), cycle.bottom())
+          << QPointF(cycle.left() + cycle.width() * 0.18, cycle.top())
           << QPointF(cycle.left() + cycle.width() * 0.5, cycle.top())
           << QPointF(cycle.left() + cycle.width() * 0.62, cycle.bottom())
           << QPointF(cycle.left() + cycle.width() * 0.8, cycle.bottom() - cycle.height() * 0.45)
@@ -401,8 +405,7 @@ QPixmap SplashPicture(const QSize& size)
           << QPointF(cycle.left() + cycle.width() * 0.5, base - 14)
           << QPointF(cycle.left() + cycle.width() * 0.5, base + 6)
           << QPointF(cycle.left() + cycle.width() * 0.62, base + 6)
-          << QPointF(cycle.left() + cycle.width() * 0.62, base - 22)
-          << QPointF(cycle.right(), base - 22);
+          << QPointF(cycle.left() + cycle.width() * 0.62, base - 22) << QPointF(cycle.right(), base - 22);
     p.drawPolyline(steps);
 
     // The motor in cross-section, with a glow behind it.
@@ -423,4 +426,4 @@ QPixmap SplashPicture(const QSize& size)
     return pixmap;
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

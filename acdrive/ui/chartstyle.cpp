@@ -31,4 +31,4 @@ QColor MethodColour(int method)
     }
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -13,4 +13,4 @@ void ApplyRussianNumbers(QChart* chart);
 // blue, aqua, purple.
 QColor MethodColour(int method);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

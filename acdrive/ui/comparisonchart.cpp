@@ -1,5 +1,9 @@
 #include "acdrive/ui/comparisonchart.h"
 
+#include "acdrive/calc/commands.h"
+#include "acdrive/ui/chartstyle.h"
+#include "acdrive/ui/uitexts.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -12,10 +16,6 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-
-#include "acdrive/calc/commands.h"
-#include "acdrive/ui/chartstyle.h"
-#include "acdrive/ui/uitexts.h"
 
 namespace acdrive::ui {
 namespace {
@@ -36,9 +36,11 @@ QString PercentText(double share)
     return text + QStringLiteral(" %");
 }
 
-}  // namespace
+} // namespace
 
-ComparisonChart::ComparisonChart(Kind kind, QWidget* parent) : QChartView(parent), kind_(kind)
+ComparisonChart::ComparisonChart(Kind kind, QWidget* parent)
+    : QChartView(parent)
+    , kind_(kind)
 {
     setRenderHint(QPainter::Antialiasing);
     setInteractive(false);
@@ -165,4 +167,4 @@ QList<QColor> ComparisonChart::colours() const
     return result;
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

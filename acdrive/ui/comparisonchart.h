@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acdrive/data/workingdata.h"
+
 #include <QChartView>
 #include <QColor>
 #include <QList>
-
-#include "acdrive/data/workingdata.h"
 
 class QBarCategoryAxis;
 class QBarSeries;
@@ -44,4 +44,4 @@ private:
     QValueAxis* valueAxis_ = nullptr;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

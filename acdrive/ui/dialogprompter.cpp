@@ -1,14 +1,16 @@
 #include "acdrive/ui/dialogprompter.h"
 
-#include <QString>
-
 #include "acdrive/ui/messageboxes.h"
 #include "acdrive/ui/promptdialogs.h"
+
+#include <QString>
 
 namespace acdrive::ui {
 
 DialogPrompter::DialogPrompter(NumberDialog& numberDialog, ChoiceDialog& choiceDialog, QWidget* boxParent)
-    : numberDialog_(&numberDialog), choiceDialog_(&choiceDialog), boxParent_(boxParent)
+    : numberDialog_(&numberDialog)
+    , choiceDialog_(&choiceDialog)
+    , boxParent_(boxParent)
 {
 }
 
@@ -25,7 +27,8 @@ std::string DialogPrompter::AskNumber(const std::string& question)
     return lastNumber_;
 }
 
-bool DialogPrompter::AskChoice(const std::string& question, const std::string& first, const std::string& second)
+bool DialogPrompter::AskChoice(
+    const std::string& question, const std::string& first, const std::string& second)
 {
     if (const std::optional<bool> answer = choiceDialog_->Ask(
             QString::fromStdString(question), QString::fromStdString(first), QString::fromStdString(second)))
@@ -43,4 +46,4 @@ void DialogPrompter::ShowNotice(const std::string& text)
     ShowNoticeBox(boxParent_, text);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

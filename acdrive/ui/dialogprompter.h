@@ -17,7 +17,10 @@ class DialogPrompter : public drive::Prompter {
 public:
     DialogPrompter(NumberDialog& numberDialog, ChoiceDialog& choiceDialog, QWidget* boxParent);
     // A prompter whose dialogs are created later (AttachDialogs), as at start-up.
-    explicit DialogPrompter(QWidget* boxParent) : boxParent_(boxParent) {}
+    explicit DialogPrompter(QWidget* boxParent)
+        : boxParent_(boxParent)
+    {
+    }
 
     void AttachDialogs(NumberDialog& numberDialog, ChoiceDialog& choiceDialog);
     // The window the message boxes open over.
@@ -36,4 +39,4 @@ private:
     bool lastChoice_ = false;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,16 +1,17 @@
 #include "acdrive/ui/helpwindow.h"
 
-#include <QTextBrowser>
-#include <QUrl>
-#include <QVBoxLayout>
-
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
 
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
 namespace acdrive::ui {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QString::fromUtf8(kHelpCaption));
@@ -26,4 +27,4 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     CentreOnScreen(this);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -19,4 +19,4 @@ private:
     QTextBrowser* browser_;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

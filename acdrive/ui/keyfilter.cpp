@@ -13,9 +13,12 @@ bool IsNumericKey(char16_t key)
     return (key >= u'0' && key <= u'9') || key == u',' || key == u'\b';
 }
 
-}  // namespace
+} // namespace
 
-NumericFieldFilter::NumericFieldFilter(QObject* parent) : QObject(parent) {}
+NumericFieldFilter::NumericFieldFilter(QObject* parent)
+    : QObject(parent)
+{
+}
 
 NumericFieldFilter* NumericFieldFilter::Install(QObject* field)
 {
@@ -53,4 +56,4 @@ bool NumericFieldFilter::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

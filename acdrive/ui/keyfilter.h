@@ -28,4 +28,4 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

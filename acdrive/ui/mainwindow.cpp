@@ -1,5 +1,21 @@
 #include "acdrive/ui/mainwindow.h"
 
+#include "acdrive/data/diagramgrid.h"
+#include "acdrive/data/motorwindow.h"
+#include "acdrive/ui/artwork.h"
+#include "acdrive/ui/comparisonchart.h"
+#include "acdrive/ui/helpwindow.h"
+#include "acdrive/ui/messageboxes.h"
+#include "acdrive/ui/motorwindow.h"
+#include "acdrive/ui/picturefiles.h"
+#include "acdrive/ui/placement.h"
+#include "acdrive/ui/resultspane.h"
+#include "acdrive/ui/secondgraph.h"
+#include "acdrive/ui/splashwindow.h"
+#include "acdrive/ui/tachochart.h"
+#include "acdrive/ui/tachowindow.h"
+#include "acdrive/ui/uitexts.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
@@ -18,22 +34,6 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "acdrive/ui/artwork.h"
-#include "acdrive/ui/comparisonchart.h"
-#include "acdrive/ui/helpwindow.h"
-#include "acdrive/data/diagramgrid.h"
-#include "acdrive/data/motorwindow.h"
-#include "acdrive/ui/messageboxes.h"
-#include "acdrive/ui/motorwindow.h"
-#include "acdrive/ui/picturefiles.h"
-#include "acdrive/ui/placement.h"
-#include "acdrive/ui/resultspane.h"
-#include "acdrive/ui/secondgraph.h"
-#include "acdrive/ui/splashwindow.h"
-#include "acdrive/ui/tachochart.h"
-#include "acdrive/ui/tachowindow.h"
-#include "acdrive/ui/uitexts.h"
-
 namespace acdrive::ui {
 namespace {
 
@@ -43,11 +43,13 @@ QString Text(const char* text)
 }
 
 constexpr int kToolButtonSize = 34;
-constexpr int kExitButtonInset = 37;  // from the tool bar's right edge to the exit button's left edge
+constexpr int kExitButtonInset = 37; // from the tool bar's right edge to the exit button's left edge
 
-}  // namespace
+} // namespace
 
-TForm1::TForm1(AcWorkingData& working, QWidget* parent) : QMainWindow(parent), data_(working)
+TForm1::TForm1(AcWorkingData& working, QWidget* parent)
+    : QMainWindow(parent)
+    , data_(working)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(Text(kMainCaption));
@@ -89,8 +91,8 @@ TForm1::TForm1(AcWorkingData& working, QWidget* parent) : QMainWindow(parent), d
 
 TForm1::~TForm1() = default;
 
-void TForm1::SetCompanions(TForm2* editor, MotorWindow* motor, SplashWindow* splash, drive::Prompter* prompter,
-                           drive::FileDialogs* fileDialogs)
+void TForm1::SetCompanions(TForm2* editor, MotorWindow* motor, SplashWindow* splash,
+    drive::Prompter* prompter, drive::FileDialogs* fileDialogs)
 {
     editor_ = editor;
     motor_ = motor;
@@ -121,7 +123,7 @@ void TForm1::BuildMenu()
     // "Данные" opens with Ctrl+D.
     auto* dataShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(dataShortcut, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(dataMenu_->menuAction()); });
+        [this] { menuBar()->setActiveAction(dataMenu_->menuAction()); });
 
     QMenu* calculation = bar->addMenu(Text(kMenuCalculation));
     calculation->setObjectName(QStringLiteral("CalculationMenu"));
@@ -154,8 +156,8 @@ void TForm1::BuildMenu()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
-QToolButton* TForm1::AddToolButton(QWidget* toolBar, int x, const char* hint, Glyph glyph,
-                                   void (TForm1::*handler)())
+QToolButton* TForm1::AddToolButton(
+    QWidget* toolBar, int x, const char* hint, Glyph glyph, void (TForm1::*handler)())
 {
     auto* button = new QToolButton(toolBar);
     button->setAutoRaise(true);
@@ -177,16 +179,16 @@ void TForm1::BuildToolBar(QWidget* toolBar)
         int gapBefore;
     };
     const Tool tools[] = {
-        {kHintLoadDiagram, Glyph::OpenDiagram, &TForm1::LoadDiagram, 4},
-        {kHintLoadMotor, Glyph::OpenMotor, &TForm1::LoadMotor, 0},
-        {kHintSaveChart, Glyph::SavePicture, &TForm1::SaveChartPicture, 0},
-        {kHintSaveMotor, Glyph::SaveMotor, &TForm1::SaveMotor, 0},
-        {kHintShowResults, Glyph::Results, &TForm1::ShowResults, 10},
-        {kHintClear, Glyph::Clear, &TForm1::ClearResults, 0},
-        {kHintShowTachogram, Glyph::Tachogram, &TForm1::ShowTachogram, 0},
-        {kHintShowComparison, Glyph::Pie, &TForm1::ShowPie, 0},
-        {kHintShowComparison, Glyph::Bar, &TForm1::ShowBar, 0},
-        {kHintSample, Glyph::Sample, &TForm1::FillSample, 10},
+        { kHintLoadDiagram, Glyph::OpenDiagram, &TForm1::LoadDiagram, 4 },
+        { kHintLoadMotor, Glyph::OpenMotor, &TForm1::LoadMotor, 0 },
+        { kHintSaveChart, Glyph::SavePicture, &TForm1::SaveChartPicture, 0 },
+        { kHintSaveMotor, Glyph::SaveMotor, &TForm1::SaveMotor, 0 },
+        { kHintShowResults, Glyph::Results, &TForm1::ShowResults, 10 },
+        { kHintClear, Glyph::Clear, &TForm1::ClearResults, 0 },
+        { kHintShowTachogram, Glyph::Tachogram, &TForm1::ShowTachogram, 0 },
+        { kHintShowComparison, Glyph::Pie, &TForm1::ShowPie, 0 },
+        { kHintShowComparison, Glyph::Bar, &TForm1::ShowBar, 0 },
+        { kHintSample, Glyph::Sample, &TForm1::FillSample, 10 },
     };
     viewButtons_ = new QButtonGroup(this);
     viewButtons_->setExclusive(true);
@@ -196,8 +198,8 @@ void TForm1::BuildToolBar(QWidget* toolBar)
         x += tool.gapBefore;
         QToolButton* button = AddToolButton(toolBar, x, tool.hint, tool.glyph, tool.handler);
         button->setObjectName(QStringLiteral("ToolButton%1").arg(number++));
-        if (tool.glyph == Glyph::Results || tool.glyph == Glyph::Tachogram || tool.glyph == Glyph::Pie ||
-            tool.glyph == Glyph::Bar) {
+        if (tool.glyph == Glyph::Results || tool.glyph == Glyph::Tachogram || tool.glyph == Glyph::Pie
+            || tool.glyph == Glyph::Bar) {
             button->setCheckable(true);
             viewButtons_->addButton(button);
         }
@@ -247,8 +249,8 @@ QWidget* TForm1::BuildSidePanel()
     auto* comparisonColumn = new QVBoxLayout(comparisonGroup);
     comparisonColumn->setContentsMargins(1, 2, 0, 2);
     comparisonColumn->setSpacing(1);
-    const char* captions[] = {kComparisonEfficiency, kComparisonPowerFactor, kComparisonActivePower,
-                              kComparisonReactivePower};
+    const char* captions[]
+        = { kComparisonEfficiency, kComparisonPowerFactor, kComparisonActivePower, kComparisonReactivePower };
     for (int r = 1; r <= 4; ++r) {
         auto* button = new QRadioButton(Text(captions[r - 1]), comparisonGroup);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(7 + r));
@@ -536,4 +538,4 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

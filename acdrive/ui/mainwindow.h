@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
-#include <array>
-
 #include "acdrive/calc/commands.h"
 #include "acdrive/data/workingdata.h"
+
+#include <QMainWindow>
+#include <array>
 
 class QAction;
 class QButtonGroup;
@@ -17,7 +17,7 @@ class QToolButton;
 namespace drive {
 class FileDialogs;
 class Prompter;
-}  // namespace drive
+} // namespace drive
 
 namespace acdrive::ui {
 
@@ -43,7 +43,7 @@ public:
     // The windows created after the main window that its commands show, and the prompt
     // service the calculations ask through.
     void SetCompanions(TForm2* editor, MotorWindow* motor, SplashWindow* splash, drive::Prompter* prompter,
-                       drive::FileDialogs* fileDialogs);
+        drive::FileDialogs* fileDialogs);
 
     // The tag (1 .. 7) of the checked "2-й график" button, 0 when none is checked.
     int WhatIsGraph() const;
@@ -93,7 +93,8 @@ private:
     void BuildMenu();
     void BuildToolBar(QWidget* toolBar);
     QWidget* BuildSidePanel();
-    QToolButton* AddToolButton(QWidget* toolBar, int x, const char* hint, Glyph glyph, void (TForm1::*handler)());
+    QToolButton* AddToolButton(
+        QWidget* toolBar, int x, const char* hint, Glyph glyph, void (TForm1::*handler)());
     void PlaceExitButton();
     // Shows or hides each of the four views.
     void SetViews(bool pane, bool tachogram, bool pie, bool bar);
@@ -107,8 +108,8 @@ private:
     SplashWindow* splash_ = nullptr;
     HelpWindow* help_ = nullptr;
 
-    CalculationMenu menuState_{};
-    std::array<QAction*, kMethodCount + 1> calculationActions_{};
+    CalculationMenu menuState_ {};
+    std::array<QAction*, kMethodCount + 1> calculationActions_ {};
     QMenu* dataMenu_ = nullptr;
 
     QWidget* toolBar_ = nullptr;
@@ -121,13 +122,13 @@ private:
     TachogramChart* tachogramChart_ = nullptr;
     ComparisonChart* pieChart_ = nullptr;
     ComparisonChart* barChart_ = nullptr;
-    bool tachogramShown_ = true;  // at start under the results pane
+    bool tachogramShown_ = true; // at start under the results pane
     bool pieShown_ = false;
     bool barShown_ = false;
 
-    std::array<QRadioButton*, 8> graphButtons_{};       // 1 .. 7, by tag
-    std::array<QRadioButton*, 5> comparisonButtons_{};  // 1 .. 4, by results row
+    std::array<QRadioButton*, 8> graphButtons_ {}; // 1 .. 7, by tag
+    std::array<QRadioButton*, 5> comparisonButtons_ {}; // 1 .. 4, by results row
     bool placed_ = false;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,9 +1,9 @@
 #include "acdrive/ui/messageboxes.h"
 
+#include "acdrive/ui/uitexts.h"
+
 #include <QMessageBox>
 #include <QString>
-
-#include "acdrive/ui/uitexts.h"
 
 namespace acdrive::ui {
 namespace {
@@ -15,12 +15,12 @@ QString BoxText(const std::string& text)
     return result;
 }
 
-}  // namespace
+} // namespace
 
 void ShowNoticeBox(QWidget* parent, const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMainCaption), BoxText(text), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, QString::fromUtf8(kMainCaption), BoxText(text), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("NoticeBox"));
     box.exec();
 }
@@ -28,7 +28,7 @@ void ShowNoticeBox(QWidget* parent, const std::string& text)
 bool AskYesNoBox(QWidget* parent, const std::string& question)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMainCaption), BoxText(question),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("ConfirmationBox"));
     return box.exec() == QMessageBox::Yes;
 }
@@ -36,9 +36,9 @@ bool AskYesNoBox(QWidget* parent, const std::string& question)
 void ShowErrorBox(QWidget* parent, const std::exception& error)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kMainCaption), BoxText(error.what()),
-                    QMessageBox::Ok, parent);
+        QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

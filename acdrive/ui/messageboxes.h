@@ -17,4 +17,4 @@ bool AskYesNoBox(QWidget* parent, const std::string& question);
 // The standard error box for an error that ended a command, with the error's message.
 void ShowErrorBox(QWidget* parent, const std::exception& error);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -17,13 +17,14 @@ void CloseWindow(QWidget* window)
 
 QString Describe(QWidget* window)
 {
-    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(window->metaObject()->className()),
-                                           window->windowTitle());
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(window->metaObject()->className()), window->windowTitle());
 }
 
-}  // namespace
+} // namespace
 
-ModalScript::ModalScript(int watchdogMs, QObject* parent) : QObject(parent)
+ModalScript::ModalScript(int watchdogMs, QObject* parent)
+    : QObject(parent)
 {
     poll_.setInterval(10);
     connect(&poll_, &QTimer::timeout, this, &ModalScript::Poll);
@@ -70,4 +71,4 @@ void ModalScript::WatchdogExpired()
     }
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

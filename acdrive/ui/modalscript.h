@@ -40,4 +40,4 @@ private:
     QTimer watchdog_;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,5 +1,10 @@
 #include "acdrive/ui/motorwindow.h"
 
+#include "acdrive/ui/artwork.h"
+#include "acdrive/ui/keyfilter.h"
+#include "acdrive/ui/messageboxes.h"
+#include "acdrive/ui/placement.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,11 +12,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
-
-#include "acdrive/ui/artwork.h"
-#include "acdrive/ui/keyfilter.h"
-#include "acdrive/ui/messageboxes.h"
-#include "acdrive/ui/placement.h"
 
 namespace acdrive::ui {
 namespace {
@@ -21,11 +21,14 @@ QString Text(const char* text)
     return QString::fromUtf8(text);
 }
 
-}  // namespace
+} // namespace
 
-MotorWindow::MotorWindow(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter,
-                         QWidget* parent)
-    : QDialog(parent), data_(working), dialogs_(dialogs), prompter_(prompter)
+MotorWindow::MotorWindow(
+    AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , data_(working)
+    , dialogs_(dialogs)
+    , prompter_(prompter)
 {
     setObjectName(QStringLiteral("MotorWindow"));
     setWindowTitle(Text(kMotorWindowCaption));
@@ -83,10 +86,10 @@ MotorWindow::MotorWindow(AcWorkingData& working, drive::FileDialogs& dialogs, dr
         void (MotorWindow::*handler)();
     };
     const Tool tools[] = {
-        {"SpeedButton1", kLoadMotorHint, Glyph::OpenMotor, &MotorWindow::LoadClick},
-        {"SpeedButton2", kSaveMotorHint, Glyph::SaveMotor, &MotorWindow::SaveClick},
-        {"SpeedButton3", kAcceptMotorHint, Glyph::Accept, &MotorWindow::AcceptClick},
-        {"SpeedButton4", kCancelMotorHint, Glyph::Cancel, &MotorWindow::CancelClick},
+        { "SpeedButton1", kLoadMotorHint, Glyph::OpenMotor, &MotorWindow::LoadClick },
+        { "SpeedButton2", kSaveMotorHint, Glyph::SaveMotor, &MotorWindow::SaveClick },
+        { "SpeedButton3", kAcceptMotorHint, Glyph::Accept, &MotorWindow::AcceptClick },
+        { "SpeedButton4", kCancelMotorHint, Glyph::Cancel, &MotorWindow::CancelClick },
     };
     buttons->addStretch(1);
     for (const Tool& tool : tools) {
@@ -172,4 +175,4 @@ void MotorWindow::showEvent(QShowEvent* event)
     fields_[0]->setFocus();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

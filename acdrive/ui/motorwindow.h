@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acdrive/data/motorwindow.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
-
-#include "acdrive/data/motorwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,7 @@ class MotorWindow : public QDialog, public MotorDialog {
     Q_OBJECT
 public:
     MotorWindow(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter,
-                QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     // Run after an accepted entry: the main window updates its calculation menu.
     void SetAcceptedHandler(std::function<void()> handler) { accepted_ = std::move(handler); }
@@ -47,10 +47,10 @@ private:
     drive::Prompter& prompter_;
     std::function<void()> accepted_;
     MotorWindowTexts texts_;
-    std::array<QLineEdit*, kMotorFieldCount> fields_{};
+    std::array<QLineEdit*, kMotorFieldCount> fields_ {};
     QLabel* stepLabel_;
     QLabel* stepNumber_;
     QLabel* rotorType_;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,11 +1,11 @@
 #include "acdrive/ui/picturefiles.h"
 
-#include <QFileDialog>
-
 #include "acdrive/ui/messageboxes.h"
 #include "acdrive/ui/tachochart.h"
 #include "acdrive/ui/uitexts.h"
 #include "common/errors.h"
+
+#include <QFileDialog>
 
 namespace acdrive::ui {
 
@@ -45,4 +45,4 @@ void SavePicture(QWidget* parent, TachogramChart& chart, const QString& chosenNa
         ShowErrorBox(parent, drive::FileIoError("Cannot create file \"" + fileName.toStdString() + "\""));
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

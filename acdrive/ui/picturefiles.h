@@ -22,4 +22,4 @@ QString PictureFileName(const QString& chosenName);
 // written is reported in the error box.
 void SavePicture(QWidget* parent, TachogramChart& chart, const QString& chosenName);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

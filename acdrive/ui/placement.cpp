@@ -16,4 +16,4 @@ void CentreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -7,4 +7,4 @@ namespace acdrive::ui {
 // Moves a top-level window to the middle of the screen it is on (or of the primary screen).
 void CentreOnScreen(QWidget* window);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,20 +1,20 @@
 #include "acdrive/ui/program.h"
 
+#include "acdrive/ui/artwork.h"
+#include "acdrive/ui/dialogprompter.h"
+#include "acdrive/ui/mainwindow.h"
+#include "acdrive/ui/motorwindow.h"
+#include "acdrive/ui/promptdialogs.h"
+#include "acdrive/ui/qtfiledialogs.h"
+#include "acdrive/ui/splashwindow.h"
+#include "acdrive/ui/tachowindow.h"
+#include "acdrive/ui/tour.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
-
-#include "acdrive/ui/artwork.h"
-#include "acdrive/ui/dialogprompter.h"
-#include "acdrive/ui/mainwindow.h"
-#include "acdrive/ui/motorwindow.h"
-#include "acdrive/ui/qtfiledialogs.h"
-#include "acdrive/ui/tachowindow.h"
-#include "acdrive/ui/promptdialogs.h"
-#include "acdrive/ui/splashwindow.h"
-#include "acdrive/ui/tour.h"
 
 namespace acdrive::ui {
 
@@ -39,16 +39,16 @@ AcProgram::AcProgram()
     splash_ = std::make_unique<SplashWindow>();
     numberDialog_ = std::make_unique<NumberDialog>();
     choiceDialog_ = std::make_unique<ChoiceDialog>();
-    for (DialogPrompter* prompter : {prompter_.get(), editorPrompter_.get(), motorPrompter_.get()})
+    for (DialogPrompter* prompter : { prompter_.get(), editorPrompter_.get(), motorPrompter_.get() })
         prompter->AttachDialogs(*numberDialog_, *choiceDialog_);
 
     main_->SetCompanions(editor_.get(), motor_.get(), splash_.get(), prompter_.get(), fileDialogs_.get());
     editor_->SetGraphSelection([this] { return main_->WhatIsGraph(); });
     motor_->SetAcceptedHandler([this] { main_->RefreshCalculationMenu(); });
     // Only the main window ends the program when it is closed.
-    for (QWidget* window : {static_cast<QWidget*>(editor_.get()), static_cast<QWidget*>(motor_.get()),
-                            static_cast<QWidget*>(splash_.get()), static_cast<QWidget*>(numberDialog_.get()),
-                            static_cast<QWidget*>(choiceDialog_.get())})
+    for (QWidget* window : { static_cast<QWidget*>(editor_.get()), static_cast<QWidget*>(motor_.get()),
+             static_cast<QWidget*>(splash_.get()), static_cast<QWidget*>(numberDialog_.get()),
+             static_cast<QWidget*>(choiceDialog_.get()) })
         window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -62,8 +62,8 @@ int RunProgram(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // The standard dialogs (files, printer, Yes/No) speak Russian like the rest of the program.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
     AcProgram program;
@@ -80,4 +80,4 @@ int RunProgram(int argc, char** argv)
     return app.exec();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "acdrive/data/workingdata.h"
+
+#include <memory>
 
 namespace acdrive::ui {
 
@@ -35,7 +35,7 @@ public:
     QtFileDialogs& fileDialogs() { return *fileDialogs_; }
 
 private:
-    AcWorkingData data_{};
+    AcWorkingData data_ {};
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<TForm2> editor_;
     std::unique_ptr<MotorWindow> motor_;
@@ -56,4 +56,4 @@ private:
 // the program, shows the main window and runs until it is closed.
 int RunProgram(int argc, char** argv);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

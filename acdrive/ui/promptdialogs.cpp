@@ -1,15 +1,15 @@
 #include "acdrive/ui/promptdialogs.h"
 
+#include "acdrive/ui/artwork.h"
+#include "acdrive/ui/keyfilter.h"
+#include "acdrive/ui/placement.h"
+#include "acdrive/ui/uitexts.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include "acdrive/ui/artwork.h"
-#include "acdrive/ui/keyfilter.h"
-#include "acdrive/ui/placement.h"
-#include "acdrive/ui/uitexts.h"
 
 namespace acdrive::ui {
 namespace {
@@ -41,7 +41,7 @@ QPushButton* OkButton(QDialog* dialog, const QRect& geometry)
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 QString QuestionLines(const QString& text)
 {
@@ -50,7 +50,8 @@ QString QuestionLines(const QString& text)
     return lines;
 }
 
-NumberDialog::NumberDialog(QWidget* parent) : QDialog(parent)
+NumberDialog::NumberDialog(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("NumberDialog"));
     setWindowTitle(QString::fromUtf8(kNumberDialogCaption));
@@ -80,7 +81,8 @@ void NumberDialog::showEvent(QShowEvent* event)
     CentreOnScreen(this);
 }
 
-ChoiceDialog::ChoiceDialog(QWidget* parent) : QDialog(parent)
+ChoiceDialog::ChoiceDialog(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("ChoiceDialog"));
     setWindowTitle(QString::fromUtf8(kChoiceDialogCaption));
@@ -118,4 +120,4 @@ void ChoiceDialog::showEvent(QShowEvent* event)
     CentreOnScreen(this);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -54,4 +54,4 @@ private:
 // A question text as the dialogs show it: each carriage return starts a new line.
 QString QuestionLines(const QString& text);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,8 +1,8 @@
 #include "acdrive/ui/qtfiledialogs.h"
 
-#include <QFileDialog>
-
 #include "acdrive/ui/picturefiles.h"
+
+#include <QFileDialog>
 
 namespace acdrive::ui {
 
@@ -29,4 +29,4 @@ std::optional<std::string> QtFileDialogs::Ask(const std::string& filter, bool sa
     return dialog.selectedFiles().first().toStdString();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -10,7 +10,10 @@ namespace acdrive::ui {
 // asks nothing about an existing file: the routines append their suffix and ask themselves.
 class QtFileDialogs : public drive::FileDialogs {
 public:
-    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+    explicit QtFileDialogs(QWidget* parent)
+        : parent_(parent)
+    {
+    }
     // The window the dialogs open over.
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -23,4 +26,4 @@ private:
     QWidget* parent_;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

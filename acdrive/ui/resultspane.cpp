@@ -9,7 +9,8 @@
 
 namespace acdrive::ui {
 
-ResultsPane::ResultsPane(QWidget* parent) : QTextEdit(parent)
+ResultsPane::ResultsPane(QWidget* parent)
+    : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("RichEdit1"));
     setReadOnly(true);
@@ -60,4 +61,4 @@ void ResultsPane::PrintTo(QPrinter& printer) const
     copy->print(&printer);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

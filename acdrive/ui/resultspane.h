@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/linesink.h"
+
 #include <QStringList>
 #include <QTextEdit>
-
-#include "common/linesink.h"
 
 class QPrinter;
 
@@ -32,4 +32,4 @@ private:
     int lineCount_ = 0;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

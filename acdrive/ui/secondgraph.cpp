@@ -4,22 +4,22 @@
 
 namespace acdrive::ui {
 
-const std::array<SecondGraph, 7> kSecondGraphs = {{
-    {1, "момент", "Момент статическогс сопротивления, Н*м", "статический момент", "М стат",
-     [](const AcWorkingData& d, int i) { return d.stretchLoads[i].staticTorque; }},
-    {2, "момент инерции", "Момент инерции, кг/м^2", "момент инерции", "Jмех",
-     [](const AcWorkingData& d, int i) { return d.stretchLoads[i].inertia; }},
-    {3, "P1", "Активная мощность  потр. из сети, Вт", "Потребляемая мощность из сети", "P1",
-     [](const AcWorkingData& d, int i) { return d.stretchActivePower[i]; }},
-    {4, "P2", "Мощность на валу, Вт", "P", "P",
-     [](const AcWorkingData& d, int i) { return d.stretchShaftPower[i]; }},
-    {5, "Q1", "Реакт. мощн. потребляемая из сети, Дж", "Q1", "Q1",
-     [](const AcWorkingData& d, int i) { return d.stretchReactivePower[i]; }},
-    {6, "КПД", "Коэффициент полезного действия", "КПД", "КПД",
-     [](const AcWorkingData& d, int i) { return d.stretchEfficiency[i]; }},
-    {7, "dQ", "Потери энергии, Дж", "dQ", "dQ",
-     [](const AcWorkingData& d, int i) { return d.stretchLosses[i]; }},
-}};
+const std::array<SecondGraph, 7> kSecondGraphs = { {
+    { 1, "момент", "Момент статическогс сопротивления, Н*м", "статический момент", "М стат",
+        [](const AcWorkingData& d, int i) { return d.stretchLoads[i].staticTorque; } },
+    { 2, "момент инерции", "Момент инерции, кг/м^2", "момент инерции", "Jмех",
+        [](const AcWorkingData& d, int i) { return d.stretchLoads[i].inertia; } },
+    { 3, "P1", "Активная мощность  потр. из сети, Вт", "Потребляемая мощность из сети", "P1",
+        [](const AcWorkingData& d, int i) { return d.stretchActivePower[i]; } },
+    { 4, "P2", "Мощность на валу, Вт", "P", "P",
+        [](const AcWorkingData& d, int i) { return d.stretchShaftPower[i]; } },
+    { 5, "Q1", "Реакт. мощн. потребляемая из сети, Дж", "Q1", "Q1",
+        [](const AcWorkingData& d, int i) { return d.stretchReactivePower[i]; } },
+    { 6, "КПД", "Коэффициент полезного действия", "КПД", "КПД",
+        [](const AcWorkingData& d, int i) { return d.stretchEfficiency[i]; } },
+    { 7, "dQ", "Потери энергии, Дж", "dQ", "dQ",
+        [](const AcWorkingData& d, int i) { return d.stretchLosses[i]; } },
+} };
 
 const SecondGraph* FindSecondGraph(int tag)
 {
@@ -50,4 +50,4 @@ void DrawSpeed(TachogramChart& chart, const AcWorkingData& data)
     chart.Refresh();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

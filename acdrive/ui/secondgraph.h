@@ -3,20 +3,20 @@
 // The quantities the tachogram charts can draw beside the speed ("2-й график"): each is a
 // value per stretch, drawn as steps over the stretches on the right axis.
 
-#include <array>
-
 #include "acdrive/data/workingdata.h"
+
+#include <array>
 
 namespace acdrive::ui {
 
 class TachogramChart;
 
 struct SecondGraph {
-    int tag;                  // the radio button's tag, 1 .. 7
-    const char* caption;      // radio button caption
-    const char* hint;         // radio button hint
-    const char* axisTitle;    // right-axis title
-    const char* seriesTitle;  // load series title
+    int tag; // the radio button's tag, 1 .. 7
+    const char* caption; // radio button caption
+    const char* hint; // radio button hint
+    const char* axisTitle; // right-axis title
+    const char* seriesTitle; // load series title
     double (*value)(const AcWorkingData& data, int stretch);
 };
 
@@ -34,4 +34,4 @@ void DrawSecondGraph(TachogramChart& chart, const AcWorkingData& data, int tag);
 // Redraws the speed series: the point (time, speed) of points 1 .. pointCount.
 void DrawSpeed(TachogramChart& chart, const AcWorkingData& data);
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

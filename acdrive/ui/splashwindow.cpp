@@ -1,12 +1,12 @@
 #include "acdrive/ui/splashwindow.h"
 
-#include <QLabel>
-#include <QPainter>
-#include <QPalette>
-
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
 
 namespace acdrive::ui {
 namespace {
@@ -28,9 +28,10 @@ void SetTextColour(QLabel* label, const QColor& colour)
     label->setPalette(palette);
 }
 
-}  // namespace
+} // namespace
 
-SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashWindow"));
     setWindowIcon(ProgramIcon());
@@ -41,8 +42,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     titleFont.setStyleHint(QFont::Serif);
     titleFont.setBold(true);
     titleFont.setPixelSize(16);
-    const char* titles[] = {kSplashTitle1, kSplashTitle2, kSplashTitle3};
-    const char* names[] = {"Label1", "Label2", "Label3"};
+    const char* titles[] = { kSplashTitle1, kSplashTitle2, kSplashTitle3 };
+    const char* names[] = { "Label1", "Label2", "Label3" };
     for (int k = 0; k < 3; ++k) {
         QLabel* title = OverlayLabel(this, names[k], titles[k]);
         title->setFont(titleFont);
@@ -76,4 +77,4 @@ void SplashWindow::showEvent(QShowEvent* event)
     CentreOnScreen(this);
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

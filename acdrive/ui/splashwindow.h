@@ -18,7 +18,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QPixmap picture_;  // drawn when first shown
+    QPixmap picture_; // drawn when first shown
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

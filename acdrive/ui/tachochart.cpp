@@ -1,5 +1,9 @@
 #include "acdrive/ui/tachochart.h"
 
+#include "acdrive/ui/chartstyle.h"
+#include "acdrive/ui/secondgraph.h"
+#include "acdrive/ui/uitexts.h"
+
 #include <QChart>
 #include <QImage>
 #include <QLegend>
@@ -11,10 +15,6 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
-
-#include "acdrive/ui/chartstyle.h"
-#include "acdrive/ui/secondgraph.h"
-#include "acdrive/ui/uitexts.h"
 
 namespace acdrive::ui {
 namespace {
@@ -29,7 +29,7 @@ QImage DiamondMark(const QColor& color, int size)
     painter.setPen(QPen(color.darker(140), 1));
     painter.setBrush(color);
     const double h = size / 2.0;
-    const QPointF diamond[] = {{h, 0.5}, {size - 0.5, h}, {h, size - 0.5}, {0.5, h}};
+    const QPointF diamond[] = { { h, 0.5 }, { size - 0.5, h }, { h, size - 0.5 }, { 0.5, h } };
     painter.drawPolygon(diamond, 4);
     return image;
 }
@@ -56,12 +56,12 @@ void FitAxisY(QValueAxis* axis, const QList<QPointF>& points)
         axis->setRange(0.0, 1.0);
         return;
     }
-    const auto [lo, hi] = std::minmax_element(points.begin(), points.end(),
-                                              [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    const auto [lo, hi] = std::minmax_element(
+        points.begin(), points.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
     FitAxis(axis, lo->y(), hi->y());
 }
 
-}  // namespace
+} // namespace
 
 TachogramChart::TachogramChart(Look look, QWidget* parent)
     : QChartView(parent)
@@ -75,8 +75,8 @@ TachogramChart::TachogramChart(Look look, QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     QChart* c = chart();
     ApplyRussianNumbers(c);
-    c->setTitle(QStringLiteral("<div align=\"center\">%1<br>%2</div>").arg(QString::fromUtf8(kChartTitleFirst),
-                                              QString::fromUtf8(kChartTitleSecond)));
+    c->setTitle(QStringLiteral("<div align=\"center\">%1<br>%2</div>")
+                    .arg(QString::fromUtf8(kChartTitleFirst), QString::fromUtf8(kChartTitleSecond)));
     QFont titleFont = c->titleFont();
     titleFont.setBold(true);
     c->setTitleFont(titleFont);
@@ -111,7 +111,7 @@ TachogramChart::TachogramChart(Look look, QWidget* parent)
         speedAxis_->setTitleBrush(Qt::blue);
         loadAxis_->setTitleBrush(Qt::red);
     }
-    for (QValueAxis* axis : {timeAxis_, speedAxis_, loadAxis_}) {
+    for (QValueAxis* axis : { timeAxis_, speedAxis_, loadAxis_ }) {
         axis->setLabelFormat(QStringLiteral("%.6g"));
         axis->setRange(0.0, 1.0);
     }
@@ -120,7 +120,7 @@ TachogramChart::TachogramChart(Look look, QWidget* parent)
     c->addAxis(loadAxis_, Qt::AlignRight);
     speed_->attachAxis(timeAxis_);
     speed_->attachAxis(speedAxis_);
-    for (QXYSeries* series : {static_cast<QXYSeries*>(loadSteps_), static_cast<QXYSeries*>(loadMarks_)}) {
+    for (QXYSeries* series : { static_cast<QXYSeries*>(loadSteps_), static_cast<QXYSeries*>(loadMarks_) }) {
         series->attachAxis(timeAxis_);
         series->attachAxis(loadAxis_);
     }
@@ -178,8 +178,8 @@ void TachogramChart::Refresh()
     if (all.isEmpty()) {
         timeAxis_->setRange(0.0, 1.0);
     } else {
-        const auto [lo, hi] = std::minmax_element(all.begin(), all.end(),
-                                                  [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        const auto [lo, hi] = std::minmax_element(
+            all.begin(), all.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
         if (lo->x() == hi->x())
             FitAxis(timeAxis_, lo->x(), hi->x());
         else
@@ -228,4 +228,4 @@ bool TachogramChart::SavePicture(const QString& fileName)
     return grab().toImage().convertToFormat(QImage::Format_RGB888).save(fileName, "BMP");
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

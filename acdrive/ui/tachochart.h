@@ -18,8 +18,8 @@ class TachogramChart : public QChartView {
     Q_OBJECT
 public:
     enum class Look {
-        MainWindow,  // a legend, circle marks on the speed line, white background
-        Editor,      // no legend, a heavier speed line with diamond marks, gradient background
+        MainWindow, // a legend, circle marks on the speed line, white background
+        Editor, // no legend, a heavier speed line with diamond marks, gradient background
     };
 
     explicit TachogramChart(Look look, QWidget* parent = nullptr);
@@ -58,4 +58,4 @@ private:
     bool gradientVisible_ = false;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

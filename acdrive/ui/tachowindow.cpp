@@ -1,5 +1,15 @@
 #include "acdrive/ui/tachowindow.h"
 
+#include "acdrive/data/diagramgrid.h"
+#include "acdrive/ui/artwork.h"
+#include "acdrive/ui/messageboxes.h"
+#include "acdrive/ui/picturefiles.h"
+#include "acdrive/ui/placement.h"
+#include "acdrive/ui/secondgraph.h"
+#include "acdrive/ui/tachochart.h"
+#include "acdrive/ui/uitexts.h"
+#include "common/tahfile.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,16 +21,6 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "acdrive/data/diagramgrid.h"
-#include "acdrive/ui/artwork.h"
-#include "acdrive/ui/messageboxes.h"
-#include "acdrive/ui/picturefiles.h"
-#include "acdrive/ui/placement.h"
-#include "acdrive/ui/secondgraph.h"
-#include "acdrive/ui/tachochart.h"
-#include "acdrive/ui/uitexts.h"
-#include "common/tahfile.h"
-
 namespace acdrive::ui {
 namespace {
 
@@ -28,9 +28,10 @@ constexpr int kChartWidth = 605;
 constexpr int kChartHeight = 323;
 constexpr int kButtonSize = 32;
 
-}  // namespace
+} // namespace
 
-TForm2::TForm2(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter, QWidget* parent)
+TForm2::TForm2(
+    AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , data_(working)
     , dialogs_(dialogs)
@@ -41,7 +42,12 @@ TForm2::TForm2(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Promp
     setWindowTitle(QString::fromUtf8(kEditorCaption));
     setWindowIcon(ProgramIcon());
     setFixedSize(612, 489);
+}
 
+void TForm2::EnsureBuilt()
+{
+    if (chartArea_)
+        return;
     chartArea_ = new QWidget(this);
     chartArea_->setGeometry(3, 2, kChartWidth, kChartHeight);
 
@@ -85,7 +91,8 @@ TForm2::TForm2(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Promp
     table_->verticalHeader()->setDefaultSectionSize(22);
     table_->horizontalHeader()->setMinimumSectionSize(20);
     for (int column = 0; column < kDiagramGridColumns; ++column) {
-        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(QString::fromStdString(grid_.Cell(0, column))));
+        table_->setHorizontalHeaderItem(
+            column, new QTableWidgetItem(QString::fromStdString(grid_.Cell(0, column))));
         table_->setColumnWidth(column, kDiagramColumnWidths[static_cast<std::size_t>(column)]);
     }
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -95,15 +102,23 @@ TForm2::TForm2(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Promp
 
     AddButton(0, "SpeedButton4", kHintBuild, static_cast<int>(Glyph::Build), &TForm2::SpeedButton4Click);
     AddButton(1, "SpeedButton5", kHintReset, static_cast<int>(Glyph::Reset), &TForm2::SpeedButton5Click);
-    AddButton(2, "SpeedButton1", kHintOpenDiagram, static_cast<int>(Glyph::OpenFile), &TForm2::SpeedButton1Click);
-    AddButton(3, "SpeedButton2", kHintSaveDiagram, static_cast<int>(Glyph::SaveDiagram), &TForm2::SpeedButton2Click);
-    AddButton(4, "SpeedButton3", kHintSavePicture, static_cast<int>(Glyph::SavePicture), &TForm2::SpeedButton3Click);
+    AddButton(
+        2, "SpeedButton1", kHintOpenDiagram, static_cast<int>(Glyph::OpenFile), &TForm2::SpeedButton1Click);
+    AddButton(3, "SpeedButton2", kHintSaveDiagram, static_cast<int>(Glyph::SaveDiagram),
+        &TForm2::SpeedButton2Click);
+    AddButton(4, "SpeedButton3", kHintSavePicture, static_cast<int>(Glyph::SavePicture),
+        &TForm2::SpeedButton3Click);
     AddButton(5, "SpeedButton6", kHintAccept, static_cast<int>(Glyph::Accept), &TForm2::SpeedButton6Click);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
+    if (errorPanelPending_)
+        ShowErrorPanel();
 }
 
 TForm2::~TForm2() = default;
 
-QToolButton* TForm2::AddButton(int index, const char* name, const char* hint, int glyph, void (TForm2::*handler)())
+QToolButton* TForm2::AddButton(
+    int index, const char* name, const char* hint, int glyph, void (TForm2::*handler)())
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
@@ -118,6 +133,7 @@ QToolButton* TForm2::AddButton(int index, const char* name, const char* hint, in
 
 TachogramChart& TForm2::chart()
 {
+    EnsureBuilt();
     if (!chart_) {
         chart_ = new TachogramChart(TachogramChart::Look::Editor, chartArea_);
         chart_->setObjectName(QStringLiteral("Chart1"));
@@ -131,6 +147,8 @@ TachogramChart& TForm2::chart()
 
 void TForm2::ShowGrid()
 {
+    if (!table_)
+        return;
     showingGrid_ = true;
     for (int row = 1; row <= kDiagramShownRows; ++row) {
         for (int column = 0; column < kDiagramGridColumns; ++column) {
@@ -175,6 +193,7 @@ void TForm2::RunGridOperation(const std::function<bool()>& operation)
 
 void TForm2::Open()
 {
+    EnsureBuilt();
     if (!placed_) {
         placed_ = true;
         CentreOnScreen(this);
@@ -195,6 +214,9 @@ void TForm2::FormActivate()
 
 void TForm2::DrawTacho()
 {
+    // Not opened yet: the chart is drawn when the window is opened.
+    if (!chart_ && isHidden())
+        return;
     TachogramChart& c = chart();
     DrawSpeed(c, data_);
     DrawSecondGraph(c, data_, whatIsGraph_ ? whatIsGraph_() : 0);
@@ -202,6 +224,11 @@ void TForm2::DrawTacho()
 
 void TForm2::ShowErrorPanel()
 {
+    if (!errorPanel_) {
+        errorPanelPending_ = true;
+        return;
+    }
+    errorPanelPending_ = false;
     errorPanel_->show();
     errorPanel_->raise();
 }
@@ -265,8 +292,9 @@ void TForm2::SpeedButton6Click()
 
 void TForm2::showEvent(QShowEvent* event)
 {
+    EnsureBuilt();
     QWidget::showEvent(event);
     chart();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
-
 #include "acdrive/data/workingdata.h"
 #include "common/textgrid.h"
+
+#include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -15,7 +15,7 @@ class QToolButton;
 namespace drive {
 class FileDialogs;
 class Prompter;
-}  // namespace drive
+} // namespace drive
 
 namespace acdrive::ui {
 
@@ -29,7 +29,7 @@ class TForm2 : public QWidget {
     Q_OBJECT
 public:
     TForm2(AcWorkingData& working, drive::FileDialogs& dialogs, drive::Prompter& prompter,
-           QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
     ~TForm2() override;
 
     // The main window's second-graph selection (WhatIsGraph: its checked tag, 0 for none).
@@ -50,6 +50,8 @@ public:
     void ShowGrid();
 
     TachogramChart& chart();
+    // Makes the window's controls; they are made when the window is first opened.
+    void EnsureBuilt();
 
     // Handlers, named as the window's controls.
     void StringGrid1Click();
@@ -66,7 +68,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QToolButton* AddButton(int index, const char* name, const char* hint, int glyph, void (TForm2::*handler)());
+    QToolButton* AddButton(
+        int index, const char* name, const char* hint, int glyph, void (TForm2::*handler)());
     void CellEdited(QTableWidgetItem* item);
     // Runs a grid operation: an error it throws goes to the error box; a false verdict (a cell
     // that is not a number) shows the error panel.
@@ -78,13 +81,14 @@ private:
     std::function<int()> whatIsGraph_;
     drive::TextGrid grid_;
 
-    QWidget* chartArea_;
+    QWidget* chartArea_ = nullptr;
     TachogramChart* chart_ = nullptr;
-    QCheckBox* gradient_;
-    QGroupBox* errorPanel_;
-    QTableWidget* table_;
+    QCheckBox* gradient_ = nullptr;
+    QGroupBox* errorPanel_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    bool errorPanelPending_ = false;
     bool showingGrid_ = false;
     bool placed_ = false;
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -1,5 +1,12 @@
 #include "acdrive/ui/tour.h"
 
+#include "acdrive/ui/helpwindow.h"
+#include "acdrive/ui/mainwindow.h"
+#include "acdrive/ui/modalscript.h"
+#include "acdrive/ui/program.h"
+#include "acdrive/ui/splashwindow.h"
+#include "acdrive/ui/tachowindow.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -9,13 +16,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
-
-#include "acdrive/ui/helpwindow.h"
-#include "acdrive/ui/mainwindow.h"
-#include "acdrive/ui/modalscript.h"
-#include "acdrive/ui/program.h"
-#include "acdrive/ui/splashwindow.h"
-#include "acdrive/ui/tachowindow.h"
 
 namespace acdrive::ui {
 namespace {
@@ -27,9 +27,11 @@ void Settle()
         QApplication::processEvents();
 }
 
-}  // namespace
+} // namespace
 
-Tour::Tour(AcProgram& program, const QString& folder) : program_(program), folder_(folder)
+Tour::Tour(AcProgram& program, const QString& folder)
+    : program_(program)
+    , folder_(folder)
 {
     QDir().mkpath(folder_);
     QTimer::singleShot(200, this, &Tour::Run);
@@ -50,7 +52,8 @@ void Tour::RunWithAnswers(AcCommand command, const QStringList& answers)
         script.Then([this, answer](QWidget* dialog) {
             const bool choice = answer.startsWith(u'#');
             if (choice)
-                dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton") + answer.mid(1))->setChecked(true);
+                dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton") + answer.mid(1))
+                    ->setChecked(true);
             else
                 dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(answer);
             const QString name = choice ? QStringLiteral("dialog-choice") : QStringLiteral("dialog-number");
@@ -74,9 +77,11 @@ void Tour::Run()
     // The rheostat method on the sample as in its worked check (added resistance 0, a direct
     // start, 0 for the steady run, plugging and 0 for the stop), then the voltage regulator
     // (a non-reversible drive, converter efficiency 0,95, added resistance 0).
-    RunWithAnswers(AcCommand::Rheostat, {QStringLiteral("0"), QStringLiteral("#1"), QStringLiteral("0"),
-                                         QStringLiteral("#2"), QStringLiteral("0")});
-    RunWithAnswers(AcCommand::VoltageRegulator, {QStringLiteral("#2"), QStringLiteral("0,95"), QStringLiteral("0")});
+    RunWithAnswers(AcCommand::Rheostat,
+        { QStringLiteral("0"), QStringLiteral("#1"), QStringLiteral("0"), QStringLiteral("#2"),
+            QStringLiteral("0") });
+    RunWithAnswers(
+        AcCommand::VoltageRegulator, { QStringLiteral("#2"), QStringLiteral("0,95"), QStringLiteral("0") });
     Save(&main, QStringLiteral("main-results"));
 
     main.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
@@ -115,4 +120,4 @@ void Tour::Run()
     QApplication::quit();
 }
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

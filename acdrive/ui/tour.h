@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acdrive/calc/commands.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
-#include "acdrive/calc/commands.h"
 
 namespace acdrive::ui {
 
@@ -27,7 +27,7 @@ private:
 
     AcProgram& program_;
     QString folder_;
-    QStringList saved_;  // pictures of the dialogs already saved
+    QStringList saved_; // pictures of the dialogs already saved
 };
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

@@ -73,4 +73,4 @@ inline constexpr char kHelpCaption[] = "Справка";
 // The about box has neither border nor close box: a line under its picture says how to close it.
 inline constexpr char kSplashCloseHint[] = "Щелкните по рисунку, чтобы закрыть";
 
-}  // namespace acdrive::ui
+} // namespace acdrive::ui

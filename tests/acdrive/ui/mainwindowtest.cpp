@@ -1,6 +1,19 @@
 // The main window as its user drives it: the tool bar, the calculation menu, the views and the
 // charts, with the prompt dialogs answered through their controls.
 
+#include "acdrive/ui/mainwindow.h"
+
+#include "acdrive/ui/chartstyle.h"
+#include "acdrive/ui/comparisonchart.h"
+#include "acdrive/ui/helpwindow.h"
+#include "acdrive/ui/program.h"
+#include "acdrive/ui/resultspane.h"
+#include "acdrive/ui/splashwindow.h"
+#include "acdrive/ui/tachochart.h"
+#include "acdrive/ui/uitexts.h"
+#include "common/numbertext.h"
+#include "uitestsupport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -11,18 +24,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
-
-#include "acdrive/ui/chartstyle.h"
-#include "acdrive/ui/comparisonchart.h"
-#include "acdrive/ui/helpwindow.h"
-#include "acdrive/ui/mainwindow.h"
-#include "acdrive/ui/program.h"
-#include "acdrive/ui/resultspane.h"
-#include "acdrive/ui/splashwindow.h"
-#include "acdrive/ui/tachochart.h"
-#include "acdrive/ui/uitexts.h"
-#include "common/numbertext.h"
-#include "uitestsupport.h"
 
 using acdrive::AcCommand;
 using acdrive::ui::AcProgram;
@@ -56,7 +57,7 @@ QList<QPointF> Points(std::initializer_list<std::pair<double, double>> values)
     return points;
 }
 
-}  // namespace
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -85,7 +86,8 @@ void MainWindowTest::sampleThenRheostatPrintsTheWorkedCheck()
     QToolButton* sample = uitest::ToolButton(&main, acdrive::ui::kHintSample);
     QVERIFY(sample);
     QTest::mouseClick(sample, Qt::LeftButton);
-    QAction* rheostat = uitest::MenuItem(&main, {Text(acdrive::ui::kMenuCalculation), QStringLiteral("РСР")});
+    QAction* rheostat
+        = uitest::MenuItem(&main, { Text(acdrive::ui::kMenuCalculation), QStringLiteral("РСР") });
     QVERIFY(rheostat);
     QVERIFY(rheostat->isEnabled());
 
@@ -101,10 +103,12 @@ void MainWindowTest::sampleThenRheostatPrintsTheWorkedCheck()
     rheostat->trigger();
 
     QCOMPARE(script.failures(), QStringList());
-    QCOMPARE(script.remaining(), std::size_t{0});
-    QCOMPARE(questions.value(0), QStringLiteral("Участок №1\nПриведенное добавочное\nсопротивление ротора :"));
+    QCOMPARE(script.remaining(), std::size_t { 0 });
+    QCOMPARE(
+        questions.value(0), QStringLiteral("Участок №1\nПриведенное добавочное\nсопротивление ротора :"));
     QCOMPARE(questions.value(1), QStringLiteral("Пуск, участок №1\n:"));
-    QCOMPARE(main.resultsPane().lines(), uitest::FileLines(QStringLiteral("drivecalc/rheostat-sample.expected")));
+    QCOMPARE(
+        main.resultsPane().lines(), uitest::FileLines(QStringLiteral("drivecalc/rheostat-sample.expected")));
     // The command does not switch the view.
     QVERIFY(main.resultsPane().isVisible());
 }
@@ -123,7 +127,7 @@ void MainWindowTest::calculationErrorIsShownAndTheProgramGoesOn()
         script.Then(uitest::ExpectErrorBox(QString::fromStdString(drive::NotAFloatMessage("")), script));
         main.calculationAction(AcCommand::Rheostat)->trigger();
         QCOMPARE(script.failures(), QStringList());
-        QCOMPARE(script.remaining(), std::size_t{0});
+        QCOMPARE(script.remaining(), std::size_t { 0 });
         QCOMPARE(main.resultsPane().lineCount(), 0);
     }
 
@@ -144,13 +148,15 @@ void MainWindowTest::calculationItemsFollowTheEntryRoute_data()
     QTest::addColumn<QString>("route");
     QTest::addColumn<QStringList>("enabled");
     QTest::newRow("nothing entered") << "start" << QStringList();
-    const QStringList wound{QStringLiteral("ТРН - АД"), QStringLiteral("РСР"), QStringLiteral("ИРР")};
-    const QStringList cage{QStringLiteral("Сеть - АД"), QStringLiteral("ПЧ - АД"), QStringLiteral("ТРН - АД")};
+    const QStringList wound { QStringLiteral("ТРН - АД"), QStringLiteral("РСР"), QStringLiteral("ИРР") };
+    const QStringList cage { QStringLiteral("Сеть - АД"), QStringLiteral("ПЧ - АД"),
+        QStringLiteral("ТРН - АД") };
     QTest::newRow("sample drive (wound rotor)") << "sample" << wound;
     QTest::newRow("фазный, motor window accepted") << "wound" << wound;
     QTest::newRow("короткозамкнутый, motor window accepted") << "cage" << cage;
     QTest::newRow("фазный, motor window cancelled") << "wound-cancelled" << QStringList();
-    QTest::newRow("многоскоростной, two speeds accepted") << "multi" << QStringList{QStringLiteral("Многоск. АД")};
+    QTest::newRow("многоскоростной, two speeds accepted")
+        << "multi" << QStringList { QStringLiteral("Многоск. АД") };
     QTest::newRow("многоскоростной, 11 speeds refused") << "multi-refused" << QStringList();
 }
 
@@ -172,20 +178,23 @@ void MainWindowTest::calculationItemsFollowTheEntryRoute()
         QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintSample), Qt::LeftButton);
     } else if (route.startsWith(QStringLiteral("wound")) || route == QStringLiteral("cage")) {
         script.Then(press(route == QStringLiteral("wound-cancelled") ? "SpeedButton4" : "SpeedButton3"));
-        const char* item = route == QStringLiteral("cage") ? acdrive::ui::kMenuCageRotor : acdrive::ui::kMenuWoundRotor;
-        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, single, Text(item)})->trigger();
+        const char* item
+            = route == QStringLiteral("cage") ? acdrive::ui::kMenuCageRotor : acdrive::ui::kMenuWoundRotor;
+        uitest::MenuItem(&main, { Text(acdrive::ui::kMenuData), motor, single, Text(item) })->trigger();
     } else if (route == QStringLiteral("multi")) {
         script.Then(uitest::TypeNumber(QStringLiteral("2")));
         script.Then(press("SpeedButton3"));
         script.Then(press("SpeedButton3"));
-        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed)})->trigger();
+        uitest::MenuItem(&main, { Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed) })
+            ->trigger();
     } else if (route == QStringLiteral("multi-refused")) {
         script.Then(uitest::TypeNumber(QStringLiteral("11")));
         script.Then([](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); });
-        uitest::MenuItem(&main, {Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed)})->trigger();
+        uitest::MenuItem(&main, { Text(acdrive::ui::kMenuData), motor, Text(acdrive::ui::kMenuMultiSpeed) })
+            ->trigger();
     }
     QCOMPARE(script.failures(), QStringList());
-    QCOMPARE(script.remaining(), std::size_t{0});
+    QCOMPARE(script.remaining(), std::size_t { 0 });
     QCOMPARE(EnabledCalculations(main), enabled);
 }
 
@@ -197,15 +206,18 @@ void MainWindowTest::tachogramChartDrawsTheSelectedQuantity_data()
     QTest::addColumn<QList<QPointF>>("load");
     QTest::newRow("момент: static torque")
         << 1 << QStringLiteral("статический момент") << QStringLiteral("М стат")
-        << Points({{0, 0}, {0.576, 30}, {5.5, 30}, {6, 30}, {8, -30}, {11.5, -30}, {12, -30}});
+        << Points(
+               { { 0, 0 }, { 0.576, 30 }, { 5.5, 30 }, { 6, 30 }, { 8, -30 }, { 11.5, -30 }, { 12, -30 } });
     QTest::newRow("момент инерции: inertia")
         << 2 << QStringLiteral("момент инерции") << QStringLiteral("Jмех")
-        << Points({{0, 0}, {0.576, 0.5}, {5.5, 0.5}, {6, 0.5}, {8, 0.5}, {11.5, 0.5}, {12, 0.5}});
+        << Points({ { 0, 0 }, { 0.576, 0.5 }, { 5.5, 0.5 }, { 6, 0.5 }, { 8, 0.5 }, { 11.5, 0.5 },
+               { 12, 0.5 } });
     QTest::newRow("dQ: losses of the last calculation")
         << 7 << QStringLiteral("dQ") << QStringLiteral("dQ")
-        << Points({{0, 0}, {0.576, 100}, {5.5, 200}, {6, 300}, {8, 400}, {11.5, 500}, {12, 600}});
-    QTest::newRow("none checked: only the starting point") << 0 << QString() << QStringLiteral("Момент")
-                                                           << Points({{0, 0}});
+        << Points({ { 0, 0 }, { 0.576, 100 }, { 5.5, 200 }, { 6, 300 }, { 8, 400 }, { 11.5, 500 },
+               { 12, 600 } });
+    QTest::newRow("none checked: only the starting point")
+        << 0 << QString() << QStringLiteral("Момент") << Points({ { 0, 0 } });
 }
 
 void MainWindowTest::tachogramChartDrawsTheSelectedQuantity()
@@ -221,22 +233,24 @@ void MainWindowTest::tachogramChartDrawsTheSelectedQuantity()
         program.data().stretchLosses[i] = 100.0 * i;
 
     if (tag == 0) {
-        for (QRadioButton* button : main.findChild<QWidget*>(QStringLiteral("GroupBox1"))->findChildren<QRadioButton*>()) {
+        for (QRadioButton* button :
+            main.findChild<QWidget*>(QStringLiteral("GroupBox1"))->findChildren<QRadioButton*>()) {
             button->setAutoExclusive(false);
             button->setChecked(false);
         }
     } else {
-        QTest::mouseClick(main.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(tag)), Qt::LeftButton,
-                          {}, QPoint(6, 8));
+        QTest::mouseClick(main.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(tag)),
+            Qt::LeftButton, {}, QPoint(6, 8));
     }
     QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintShowTachogram), Qt::LeftButton);
 
     // Showing the tachogram recounts the points: all seven of the sample, not the four calculated.
-    QCOMPARE(program.data().pointCount, std::uint16_t{7});
+    QCOMPARE(program.data().pointCount, std::uint16_t { 7 });
     acdrive::ui::TachogramChart& chart = main.tachogramChart();
     QVERIFY(!chart.isHidden());
     QVERIFY(main.resultsPane().isHidden());
-    QCOMPARE(chart.speedPoints(), Points({{0, 0}, {0.576, 98}, {5.5, 98}, {6, 0}, {8, -100}, {11.5, -100}, {12, 0}}));
+    QCOMPARE(chart.speedPoints(),
+        Points({ { 0, 0 }, { 0.576, 98 }, { 5.5, 98 }, { 6, 0 }, { 8, -100 }, { 11.5, -100 }, { 12, 0 } }));
     QCOMPARE(chart.loadPoints(), load);
     QCOMPARE(chart.rightAxisTitle(), axisTitle);
     QCOMPARE(chart.loadSeriesTitle(), seriesTitle);
@@ -249,9 +263,9 @@ void MainWindowTest::comparisonChartsHoldSixValuesPerStretch()
     acdrive::AcWorkingData& data = program.data();
     data.pointCount = 4;
     for (int i = 1; i <= 3; ++i) {
-        data.methodResults[3].rows[1][i] = 0.1 * i;  // efficiency of "ТРН - АД"
-        data.methodResults[3].rows[2][i] = 0.2 * i;  // its power factor
-        data.methodResults[5].rows[2][i] = 0.3 * i;  // power factor of "ИРР"
+        data.methodResults[3].rows[1][i] = 0.1 * i; // efficiency of "ТРН - АД"
+        data.methodResults[3].rows[2][i] = 0.2 * i; // its power factor
+        data.methodResults[5].rows[2][i] = 0.3 * i; // power factor of "ИРР"
     }
     const auto expected = [&](int row) {
         QList<double> values;
@@ -275,7 +289,8 @@ void MainWindowTest::comparisonChartsHoldSixValuesPerStretch()
     QCOMPARE(main.pieChart().colours(), colours);
 
     // Another quantity refills the chart that is shown.
-    QTest::mouseClick(main.findChild<QRadioButton*>(QStringLiteral("RadioButton9")), Qt::LeftButton, {}, QPoint(6, 8));
+    QTest::mouseClick(
+        main.findChild<QRadioButton*>(QStringLiteral("RadioButton9")), Qt::LeftButton, {}, QPoint(6, 8));
     QCOMPARE(main.pieChart().values(), expected(2));
 
     QTest::mouseClick(views[1], Qt::LeftButton);
@@ -288,15 +303,22 @@ void MainWindowTest::chartPictureAlwaysGetsTheBitmapSuffix_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("plain name") << "chart" << "chart.bmp";
-    QTest::newRow("name already ending in .bmp") << "chart.bmp" << "chart.bmp.bmp";
+    QTest::newRow("plain name") << "chart"
+                                << "chart.bmp";
+    QTest::newRow("name already ending in .bmp") << "chart.bmp"
+                                                 << "chart.bmp.bmp";
 }
 
 void MainWindowTest::chartPictureAlwaysGetsTheBitmapSuffix()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    QTemporaryDir folder;
+    // Each row writes into a folder of its own; the folders stay until the end, as the save
+    // dialog starts in the folder visited last.
+    static QTemporaryDir folders;
+    QDir folder(folders.path());
+    folder.mkdir(written);
+    folder.cd(written);
     AcProgram program;
     TForm1& main = program.mainWindow();
     main.show();
@@ -310,18 +332,18 @@ void MainWindowTest::chartPictureAlwaysGetsTheBitmapSuffix()
             script.AddFailure(QStringLiteral("expected the save dialog"));
             return;
         }
-        if (dialog->nameFilters() != QStringList{QStringLiteral("Точечные рисунки (*.bmp)")})
+        if (dialog->nameFilters() != QStringList { QStringLiteral("Точечные рисунки (*.bmp)") })
             script.AddFailure(QStringLiteral("filter ") + dialog->nameFilters().join(u';'));
         dialog->selectFile(folder.filePath(chosen));
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintSaveChart), Qt::LeftButton);
-    QCOMPARE(script.failures(), QStringList());
+    QCOMPARE(script.failures().join(u'\n'), QString());
 
     QFile picture(folder.filePath(written));
     QVERIFY(picture.open(QIODevice::ReadOnly));
     QCOMPARE(picture.read(2), QByteArray("BM"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { written });
 }
 
 void MainWindowTest::exitButtonStaysAtTheRightEnd()
@@ -332,7 +354,7 @@ void MainWindowTest::exitButtonStaysAtTheRightEnd()
     QToolButton* exit = uitest::ToolButton(&main, acdrive::ui::kHintExit);
     QWidget* toolBar = main.findChild<QWidget*>(QStringLiteral("CoolBar1"));
     QVERIFY(exit && toolBar);
-    for (const QSize size : {QSize(630, 429), QSize(900, 500), QSize(700, 450)}) {
+    for (const QSize size : { QSize(630, 429), QSize(900, 500), QSize(700, 450) }) {
         main.resize(size);
         QTRY_COMPARE(toolBar->width(), main.width());
         QCOMPARE(exit->x(), toolBar->width() - 37);
@@ -358,12 +380,14 @@ void MainWindowTest::helpAndAboutOpenTheirWindows()
     TForm1& main = program.mainWindow();
     main.show();
 
-    uitest::MenuItem(&main, {Text(acdrive::ui::kMenuHelp), Text(acdrive::ui::kMenuHelpContents)})->trigger();
+    uitest::MenuItem(&main, { Text(acdrive::ui::kMenuHelp), Text(acdrive::ui::kMenuHelpContents) })
+        ->trigger();
     auto* help = main.findChild<acdrive::ui::HelpWindow*>();
     QVERIFY(help && help->isVisible());
     const QString guide = help->browser().toPlainText();
     for (int m = 1; m <= 6; ++m)
-        QVERIFY2(guide.contains(Text(acdrive::CommandCaption(static_cast<AcCommand>(m)))), acdrive::CommandCaption(static_cast<AcCommand>(m)));
+        QVERIFY2(guide.contains(Text(acdrive::CommandCaption(static_cast<AcCommand>(m)))),
+            acdrive::CommandCaption(static_cast<AcCommand>(m)));
 
     // The about box is the splash window, modal; a click on its picture closes it.
     ModalScript script;
@@ -372,9 +396,9 @@ void MainWindowTest::helpAndAboutOpenTheirWindows()
             script.AddFailure(QStringLiteral("expected the splash window"));
         QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(180, 200));
     });
-    uitest::MenuItem(&main, {Text(acdrive::ui::kMenuHelp), Text(acdrive::ui::kMenuAbout)})->trigger();
+    uitest::MenuItem(&main, { Text(acdrive::ui::kMenuHelp), Text(acdrive::ui::kMenuAbout) })->trigger();
     QCOMPARE(script.failures(), QStringList());
-    QCOMPARE(script.remaining(), std::size_t{0});
+    QCOMPARE(script.remaining(), std::size_t { 0 });
     QVERIFY(program.splash().isHidden());
 }
 

@@ -1,10 +1,11 @@
 // The motor window: the key filter on each of its 13 fields.
 
+#include "acdrive/ui/motorwindow.h"
+
+#include "acdrive/ui/program.h"
+
 #include <QLineEdit>
 #include <QTest>
-
-#include "acdrive/ui/motorwindow.h"
-#include "acdrive/ui/program.h"
 
 using acdrive::ui::AcProgram;
 

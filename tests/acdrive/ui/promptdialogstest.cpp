@@ -1,16 +1,17 @@
 // The prompt dialogs as the calculations' prompt service: what they show, the key filter of
 // the number field, the kept choice and the answers of a dialog closed through its frame.
 
+#include "acdrive/ui/promptdialogs.h"
+
+#include "acdrive/ui/dialogprompter.h"
+#include "acdrive/ui/keyfilter.h"
+#include "uitestsupport.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include "acdrive/ui/dialogprompter.h"
-#include "acdrive/ui/keyfilter.h"
-#include "acdrive/ui/promptdialogs.h"
-#include "uitestsupport.h"
 
 using acdrive::ui::ChoiceDialog;
 using acdrive::ui::DialogPrompter;
@@ -31,13 +32,20 @@ void PromptDialogsTest::numberFieldTakesOnlyDigitsCommaAndBackspace_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("digits and the comma") << "12,5" << "12,5" << 0;
-    QTest::newRow("minus sign is rejected") << "-5" << "5" << 1;
-    QTest::newRow("point as decimal separator is rejected") << "1.5" << "15" << 1;
-    QTest::newRow("exponent and letters are rejected") << "2E3x" << "23" << 2;
-    QTest::newRow("blank is rejected") << "1 0" << "10" << 1;
-    QTest::newRow("backspace edits") << "12\b3" << "13" << 0;
-    QTest::newRow("empty field answers the empty text") << "" << "" << 0;
+    QTest::newRow("digits and the comma") << "12,5"
+                                          << "12,5" << 0;
+    QTest::newRow("minus sign is rejected") << "-5"
+                                            << "5" << 1;
+    QTest::newRow("point as decimal separator is rejected") << "1.5"
+                                                            << "15" << 1;
+    QTest::newRow("exponent and letters are rejected") << "2E3x"
+                                                       << "23" << 2;
+    QTest::newRow("blank is rejected") << "1 0"
+                                       << "10" << 1;
+    QTest::newRow("backspace edits") << "12\b3"
+                                     << "13" << 0;
+    QTest::newRow("empty field answers the empty text") << ""
+                                                        << "" << 0;
 }
 
 void PromptDialogsTest::numberFieldTakesOnlyDigitsCommaAndBackspace()
@@ -46,7 +54,8 @@ void PromptDialogsTest::numberFieldTakesOnlyDigitsCommaAndBackspace()
     QFETCH(QString, answer);
     QFETCH(int, beeps);
     NumberDialog dialog;
-    auto* filter = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->findChild<acdrive::ui::NumericFieldFilter*>();
+    auto* filter = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))
+                       ->findChild<acdrive::ui::NumericFieldFilter*>();
     QVERIFY(filter);
     QSignalSpy rejected(filter, &acdrive::ui::NumericFieldFilter::keyRejected);
 
@@ -86,8 +95,9 @@ void PromptDialogsTest::dialogsShowTheirTextsAndKeepTheChoice()
     QCOMPARE(prompter.AskNumber("Участок №2\r Время торможения "), std::string("7"));
     QCOMPARE(prompter.AskNumber("Введите количество скоростей"), std::string("3"));
     QCOMPARE(fieldAtShow, QString());
-    QCOMPARE(questions, (QStringList{QStringLiteral("Участок №2\n Время торможения "),
-                                     QStringLiteral("Введите количество скоростей")}));
+    QCOMPARE(questions,
+        (QStringList { QStringLiteral("Участок №2\n Время торможения "),
+            QStringLiteral("Введите количество скоростей") }));
 
     // The first option is selected until the user picks another; the pick is kept for the next
     // question.
@@ -109,9 +119,10 @@ void PromptDialogsTest::dialogsShowTheirTextsAndKeepTheChoice()
     });
     QCOMPARE(prompter.AskChoice("Пуск, участок №1\r:", "прямой;", "ступенчатый"), false);
     QCOMPARE(prompter.AskChoice("Торможение: участок №3", " Динамическое  ", "Противовключением "), false);
-    QCOMPARE(preselected, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
-    QCOMPARE(options, (QStringList{QStringLiteral("прямой;|ступенчатый"),
-                                   QStringLiteral(" Динамическое  |Противовключением ")}));
+    QCOMPARE(preselected, (QStringList { QStringLiteral("first"), QStringLiteral("second") }));
+    QCOMPARE(options,
+        (QStringList {
+            QStringLiteral("прямой;|ступенчатый"), QStringLiteral(" Динамическое  |Противовключением ") }));
     QCOMPARE(script.failures(), QStringList());
 }
 
@@ -136,7 +147,7 @@ void PromptDialogsTest::closingByTheFrameReturnsThePreviousAnswer()
     QCOMPARE(prompter.AskNumber("Участок №2"), std::string("12,5"));
     QCOMPARE(prompter.AskChoice("Тип привода :", "реверсивный", "нереверсивный"), true);
     QCOMPARE(script.failures(), QStringList());
-    QCOMPARE(script.remaining(), std::size_t{0});
+    QCOMPARE(script.remaining(), std::size_t { 0 });
 }
 
 QTEST_MAIN(PromptDialogsTest)

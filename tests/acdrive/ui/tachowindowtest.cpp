@@ -1,6 +1,13 @@
 // The tachogram editor: the grid typed as a user types it, its completion on a click, the red
 // error panel, the accept, and the chart of the quantity chosen in the main window.
 
+#include "acdrive/ui/tachowindow.h"
+
+#include "acdrive/ui/mainwindow.h"
+#include "acdrive/ui/program.h"
+#include "acdrive/ui/tachochart.h"
+#include "uitestsupport.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,12 +16,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
-
-#include "acdrive/ui/mainwindow.h"
-#include "acdrive/ui/program.h"
-#include "acdrive/ui/tachochart.h"
-#include "acdrive/ui/tachowindow.h"
-#include "uitestsupport.h"
 
 using acdrive::ui::AcProgram;
 using acdrive::ui::TForm2;
@@ -33,7 +34,7 @@ void ClickCell(QTableWidget* table, int row, int column)
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-}  // namespace
+} // namespace
 
 class TachoWindowTest : public QObject {
     Q_OBJECT
@@ -66,7 +67,7 @@ void TachoWindowTest::clickCompletesRowsAndBadTextShowsTheErrorPanel()
     QCOMPARE(table->item(2, 2)->text(), QStringLiteral("100"));
     QCOMPARE(table->item(3, 1)->text(), QStringLiteral("4,8"));
     QCOMPARE(program.data().tachoPoints[4].time, 4.8);
-    QCOMPARE(program.data().pointCount, std::uint16_t{31});
+    QCOMPARE(program.data().pointCount, std::uint16_t { 31 });
     QVERIFY(panel->isHidden());
 
     // A point as decimal separator: the panel shows and stays until its "ОК".
@@ -75,7 +76,7 @@ void TachoWindowTest::clickCompletesRowsAndBadTextShowsTheErrorPanel()
     QVERIFY(!panel->isHidden());
     QCOMPARE(panel->title(), QStringLiteral(" Ошибка "));
     QCOMPARE(panel->findChild<QLabel*>(QStringLiteral("Label12"))->text(),
-             QStringLiteral("Введеные данные содержат ошибку повторите ввод"));
+        QStringLiteral("Введеные данные содержат ошибку повторите ввод"));
     ClickCell(table, 1, 3);
     QVERIFY(!panel->isHidden());
     QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
@@ -85,7 +86,7 @@ void TachoWindowTest::clickCompletesRowsAndBadTextShowsTheErrorPanel()
     program.data().pointCount = 4;
     program.data().diagramEntered = false;
     QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("SpeedButton6")), Qt::LeftButton);
-    QCOMPARE(program.data().pointCount, std::uint16_t{31});
+    QCOMPARE(program.data().pointCount, std::uint16_t { 31 });
     QVERIFY(program.data().diagramEntered);
     QVERIFY(editor.isHidden());
 }
@@ -97,7 +98,8 @@ void TachoWindowTest::chartShowsTheMainWindowSelection()
     main.FillSample();
     for (int i = 1; i <= 30; ++i)
         program.data().stretchLosses[i] = 10.0 * i;
-    QTest::mouseClick(main.findChild<QRadioButton*>(QStringLiteral("RadioButton7")), Qt::LeftButton, {}, QPoint(6, 8));
+    QTest::mouseClick(
+        main.findChild<QRadioButton*>(QStringLiteral("RadioButton7")), Qt::LeftButton, {}, QPoint(6, 8));
 
     // Opening reads the grid (31 points) and draws the losses of the last calculation as steps.
     TForm2& editor = program.editor();

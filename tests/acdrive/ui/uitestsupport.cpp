@@ -43,8 +43,8 @@ QAction* MenuItem(QWidget* window, const QStringList& path)
     QList<QAction*> actions = bar->actions();
     QAction* item = nullptr;
     for (const QString& caption : path) {
-        const auto at = std::find_if(actions.begin(), actions.end(),
-                                     [&](QAction* a) { return a->text() == caption; });
+        const auto at
+            = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == caption; });
         if (at == actions.end())
             return nullptr;
         item = *at;
@@ -57,7 +57,7 @@ QStringList FileLines(const QString& relativePath)
 {
     QFile file(QStringLiteral(DRIVE_TESTS_DIR "/") + relativePath);
     if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("cannot open ") + file.fileName()};
+        return { QStringLiteral("cannot open ") + file.fileName() };
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -74,7 +74,7 @@ void NoteQuestion(QWidget* dialog, QStringList* questions)
     }
 }
 
-}  // namespace
+} // namespace
 
 ModalScript::Step TypeNumber(const QString& keys, QStringList* questions)
 {
@@ -114,10 +114,10 @@ ModalScript::Step ExpectErrorBox(const QString& message, ModalScript& script)
         if (!box || box->icon() != QMessageBox::Critical || box->text() != message)
             script.AddFailure(QStringLiteral("expected the error box \"%1\", got %2 \"%3\"")
                                   .arg(message, QString::fromLatin1(window->metaObject()->className()),
-                                       box ? box->text() : QString()));
+                                      box ? box->text() : QString()));
         if (box)
             box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
     };
 }
 
-}  // namespace uitest
+} // namespace uitest

@@ -3,10 +3,10 @@
 // Helpers of the acdrive window tests: finding controls as a user sees them (by hint, by menu
 // path) and answering the prompt dialogs through their controls.
 
+#include "acdrive/ui/modalscript.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "acdrive/ui/modalscript.h"
 
 class QAction;
 class QToolButton;
@@ -34,4 +34,4 @@ acdrive::ui::ModalScript::Step CloseByFrame();
 // Expects the standard error box with `message` and presses its button.
 acdrive::ui::ModalScript::Step ExpectErrorBox(const QString& message, acdrive::ui::ModalScript& script);
 
-}  // namespace uitest
+} // namespace uitest
