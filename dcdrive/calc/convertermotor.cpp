@@ -11,6 +11,66 @@ using drive::Real;
 // The transient factor F is taken anew only when τ lies on either side of this value.
 constexpr double kRampTauLimit = 5;
 
+// The converter-motor results of a steady stretch.
+StretchOutcome SteadyStretch(const DcWorkingData& d, const DutyStretch& s)
+{
+    StretchOutcome r;
+    r.loss = (Real(d.converterLosses) + d.fieldPower + Real(d.nominalConstantLosses) * s.nu2) * s.duration;
+    r.time = s.duration;
+    r.current = d.staticCurrent;
+    return r;
+}
+
+// The converter-motor results of a changing stretch; nullopt when the transient does not fit.
+std::optional<StretchOutcome> ChangingStretch(
+    DcWorkingData& d, const DutyStretch& s, drive::Prompter& prompter, DcWindows& windows)
+{
+    const Real j = d.totalInertia;
+    const Real w0 = d.idealNoLoadSpeed;
+    const Real mc = d.staticLoadTorque;
+    const Real mn = d.nominalTorque;
+    const Real in = d.nominalCurrent;
+    const Real k = d.overloadFactor;
+    const Real beta = d.motorStiffness;
+    const bool ramp = d.rampGenerator != 0;
+
+    const Real a = 2 / drive::Sqr(s.tau);
+    const Real b = s.tau - 1;
+    if (s.tau > kRampTauLimit)
+        d.rampFactor = (a * b).value();
+    else if (s.tau < kRampTauLimit)
+        d.rampFactor = ((drive::Exp(-s.tau) + b) * a).value();
+    const Real f = d.rampFactor;
+
+    StretchOutcome r;
+    r.loss = j / 2 * f * drive::Sqr(s.speedChange) * s.nu2;
+    if (s.startSpeed == s.endSpeed)
+        r.loss = 2 * r.loss;
+    if (mc != 0) {
+        if (!ramp) {
+            const Real tp = (w0 * s.nu2 - k * mn * s.nu2 / beta) * j / (k * mn * s.nu2 - mc)
+                + 3 * Real(d.mechTimeConstant);
+            d.transientTime = tp.value();
+            if (tp - s.duration > 0) {
+                prompter.ShowNotice("Уточните время цикла тахогрммы");
+                windows.ShowTachoEditor();
+                return std::nullopt;
+            }
+            r.loss = drive::Abs(tp) * 4 * mn * s.nu2 * in * d.circuitResistance / beta;
+        } else {
+            r.staticLoss = drive::Sqr(mc) * s.duration / beta;
+            r.crossLoss = 2 * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * f * s.k;
+            r.loss = r.loss + r.staticLoss + r.crossLoss;
+        }
+    }
+    r.current = k * in / drive::Sqrt(3);
+    if (ramp)
+        r.time = TransientTime(d, s);
+    else if (s.startSpeed != s.endSpeed)
+        r.time = drive::Abs(d.transientTime);
+    return r;
+}
+
 class ConverterMotor : public DutyCycleSystem {
 public:
     ConverterMotor(DcWorkingData& data, drive::Prompter& prompter, DcWindows& windows)
@@ -31,76 +91,24 @@ public:
 
     std::optional<StretchOutcome> StretchResults(const DutyStretch& s) override
     {
-        return s.steady ? SteadyStretch(s) : ChangingStretch(s);
+        return ConverterMotorStretch(d_, s, prompter_, windows_);
     }
 
 private:
-    StretchOutcome SteadyStretch(const DutyStretch& s) const;
-    std::optional<StretchOutcome> ChangingStretch(const DutyStretch& s);
-
     DcWorkingData& d_;
     drive::Prompter& prompter_;
     DcWindows& windows_;
 };
 
-StretchOutcome ConverterMotor::SteadyStretch(const DutyStretch& s) const
-{
-    StretchOutcome r;
-    r.loss = (Real(d_.converterLosses) + d_.fieldPower + Real(d_.nominalConstantLosses) * s.nu2) * s.duration;
-    r.time = s.duration;
-    r.current = d_.staticCurrent;
-    return r;
-}
-
-std::optional<StretchOutcome> ConverterMotor::ChangingStretch(const DutyStretch& s)
-{
-    const Real j = d_.totalInertia;
-    const Real w0 = d_.idealNoLoadSpeed;
-    const Real mc = d_.staticLoadTorque;
-    const Real mn = d_.nominalTorque;
-    const Real in = d_.nominalCurrent;
-    const Real k = d_.overloadFactor;
-    const Real beta = d_.motorStiffness;
-    const bool ramp = d_.rampGenerator != 0;
-
-    const Real a = 2 / drive::Sqr(s.tau);
-    const Real b = s.tau - 1;
-    if (s.tau > kRampTauLimit)
-        d_.rampFactor = (a * b).value();
-    else if (s.tau < kRampTauLimit)
-        d_.rampFactor = ((drive::Exp(-s.tau) + b) * a).value();
-    const Real f = d_.rampFactor;
-
-    StretchOutcome r;
-    r.loss = j / 2 * f * drive::Sqr(s.speedChange) * s.nu2;
-    if (s.startSpeed == s.endSpeed)
-        r.loss = 2 * r.loss;
-    if (mc != 0) {
-        if (!ramp) {
-            const Real tp = (w0 * s.nu2 - k * mn * s.nu2 / beta) * j / (k * mn * s.nu2 - mc)
-                + 3 * Real(d_.mechTimeConstant);
-            d_.transientTime = tp.value();
-            if (tp - s.duration > 0) {
-                prompter_.ShowNotice("Уточните время цикла тахогрммы");
-                windows_.ShowTachoEditor();
-                return std::nullopt;
-            }
-            r.loss = drive::Abs(tp) * 4 * mn * s.nu2 * in * d_.circuitResistance / beta;
-        } else {
-            r.staticLoss = drive::Sqr(mc) * s.duration / beta;
-            r.crossLoss = 2 * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * f * s.k;
-            r.loss = r.loss + r.staticLoss + r.crossLoss;
-        }
-    }
-    r.current = k * in / drive::Sqrt(3);
-    if (ramp)
-        r.time = TransientTime(d_, s);
-    else if (s.startSpeed != s.endSpeed)
-        r.time = drive::Abs(d_.transientTime);
-    return r;
-}
-
 } // namespace
+
+std::optional<StretchOutcome> ConverterMotorStretch(
+    DcWorkingData& data, const DutyStretch& stretch, drive::Prompter& prompter, DcWindows& windows)
+{
+    if (stretch.steady)
+        return SteadyStretch(data, stretch);
+    return ChangingStretch(data, stretch, prompter, windows);
+}
 
 bool AcceptConverterInputs(const ConverterMotorForm& form, DcWorkingData& data, drive::Prompter& prompter)
 {

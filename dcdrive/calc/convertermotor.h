@@ -44,4 +44,11 @@ bool AcceptConverterInputs(const ConverterMotorForm& form, DcWorkingData& data, 
 CalculationEnd CalculateConverterMotor(const CoefficientForm& form, bool sourceData, DcWorkingData& data,
     drive::Prompter& prompter, drive::LineSink& memo, DcWindows& windows);
 
+// The converter-motor results of a steady or changing stretch. A changing stretch computes the
+// transient factor F into rampFactor (kept when τ is exactly 5) and, without ramp generator and
+// with a static torque, the transient Tп into transientTime; a Tп longer than the stretch shows
+// "Уточните время цикла тахогрммы" and the load diagram editor and gives nullopt.
+std::optional<StretchOutcome> ConverterMotorStretch(
+    DcWorkingData& data, const DutyStretch& stretch, drive::Prompter& prompter, DcWindows& windows);
+
 } // namespace dcdrive
