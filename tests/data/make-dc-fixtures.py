@@ -41,5 +41,6 @@ write("dc-motor-4kw-220v.dpt", MOTOR_4KW)
 write("dc-forward-reverse-pause-10s.tah", tah(FORWARD_REVERSE + [(37.5, 0)]))
 # The converter-motor's steady stretches count in full: a 35 s pause keeps it near 40 %.
 write("dc-forward-reverse-pause-35s.tah", tah(FORWARD_REVERSE + [(62.5, 0)]))
-# A start to 150 1/s in 0,2 s demands 750 1/s^2, more than the motor allows.
-write("dc-start-too-steep.tah", tah([(0.2, 150), (10.2, 150), (11.2, 0), (21.2, 0)]))
+# A start and a run at 150 1/s, then braking to 50 1/s in 0,2 s, which demands 500 1/s^2, more
+# than the motor allows.
+write("dc-braking-too-steep.tah", tah([(1.5, 150), (11.5, 150), (11.7, 50), (12.7, 0), (22.7, 0)]))
