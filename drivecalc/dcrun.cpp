@@ -83,12 +83,14 @@ public:
 
     // While set, a window opened asks for inputs that a batch run cannot give.
     bool beforeCalculation = true;
+    // Why the inputs were refused, when a window refused them.
+    std::string refusal;
 
     void ShowTachoEditor() override
     {
         if (beforeCalculation) {
-            std::cerr << "drivecalc dc: the load diagram has no speed above 0; the load diagram editor "
-                         "cannot be used in a batch run\n";
+            refusal = "the load diagram's greatest speed is 0 and the load diagram editor cannot be used in "
+                      "a batch run";
             throw InputsRefused();
         }
         if (transcript_)
@@ -97,9 +99,7 @@ public:
 
     void ShowMotorWindow() override
     {
-        std::cerr
-            << "drivecalc dc: the motor data were not accepted; the motor window cannot be used in a batch "
-               "run\n";
+        refusal = "the motor data were not accepted and the motor window cannot be used in a batch run";
         throw InputsRefused();
     }
 
@@ -447,6 +447,8 @@ int RunDc(const std::vector<std::string>& args)
         for (const std::string& text : prompter.notices())
             PrintText(text, std::cerr);
     }
+    if (!windows.refusal.empty())
+        std::cerr << "drivecalc dc: " << windows.refusal << '\n';
     if (!error.empty())
         std::cerr << error << '\n';
     if (options.json) {

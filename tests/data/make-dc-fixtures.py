@@ -44,3 +44,5 @@ write("dc-forward-reverse-pause-35s.tah", tah(FORWARD_REVERSE + [(62.5, 0)]))
 # A start and a run at 150 1/s, then braking to 50 1/s in 0,2 s, which demands 500 1/s^2, more
 # than the motor allows.
 write("dc-braking-too-steep.tah", tah([(1.5, 150), (11.5, 150), (11.7, 50), (12.7, 0), (22.7, 0)]))
+# Reverse running only: the greatest signed speed is that of the standstill points, 0.
+write("dc-reverse-only.tah", tah([(1.5, -100), (11.5, -100), (13, 0), (40, 0)]))
