@@ -15,7 +15,6 @@
 #include "drivecalc/json.h"
 #include "drivecalc/usage.h"
 
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
@@ -199,17 +198,6 @@ DcOptions ParseOptions(const std::vector<std::string>& args)
     return o;
 }
 
-// A file the batch run reads must at least be a file; a folder is reported as the desktop
-// program reports a file it cannot open.
-void RequireFile(const std::string& name, const std::string& message, drive::Prompter& prompter)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(name, error)) {
-        prompter.ShowNotice(message + name);
-        throw FileNotOpened();
-    }
-}
-
 Outcome FromCalculation(dcdrive::CalculationEnd end)
 {
     switch (end) {
@@ -228,11 +216,9 @@ Outcome Run(const DcOptions& o, dcdrive::DcWorkingData& data, drive::Prompter& p
     drive::LineSink& memo, BatchWindows& windows)
 {
     drive::TextGrid grid = dcdrive::MakeTachoGrid();
-    RequireFile(o.diagramFile, "Не могу открыть фаил: ", prompter);
     if (drive::LoadDiagramFileNamed(grid, prompter, o.diagramFile) == drive::DiagramLoad::CannotOpen)
         throw FileNotOpened();
     dcdrive::DcMotorEdits edits = dcdrive::MakeMotorEdits();
-    RequireFile(o.motorFile, " Ошибка при попытке открытия файла ", prompter);
     if (dcdrive::LoadMotorDataFileNamed(edits, prompter, o.motorFile) == dcdrive::MotorLoad::CannotOpen)
         throw FileNotOpened();
     for (const auto& [number, text] : o.motorEdits)

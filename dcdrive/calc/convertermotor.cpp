@@ -15,7 +15,8 @@ constexpr double kRampTauLimit = 5;
 StretchOutcome SteadyStretch(const DcWorkingData& d, const DutyStretch& s)
 {
     StretchOutcome r;
-    r.loss = (Real(d.converterLosses) + d.fieldPower + Real(d.nominalConstantLosses) * s.nu2) * s.duration;
+    r.loss = ((Real(d.converterLosses) + d.fieldPower + Real(d.nominalConstantLosses) * s.nu2) * s.duration)
+                 .value();
     r.time = s.duration;
     r.current = d.staticCurrent;
     return r;
@@ -34,8 +35,8 @@ std::optional<StretchOutcome> ChangingStretch(
     const Real beta = d.motorStiffness;
     const bool ramp = d.rampGenerator != 0;
 
-    const Real a = 2 / drive::Sqr(s.tau);
-    const Real b = s.tau - 1;
+    const Real a = (2 / drive::Sqr(s.tau)).value();
+    const Real b = (s.tau - 1).value();
     if (s.tau > kRampTauLimit)
         d.rampFactor = (a * b).value();
     else if (s.tau < kRampTauLimit)
@@ -43,9 +44,9 @@ std::optional<StretchOutcome> ChangingStretch(
     const Real f = d.rampFactor;
 
     StretchOutcome r;
-    r.loss = j / 2 * f * drive::Sqr(s.speedChange) * s.nu2;
+    r.loss = (j / 2 * f * drive::Sqr(s.speedChange) * s.nu2).value();
     if (s.startSpeed == s.endSpeed)
-        r.loss = 2 * r.loss;
+        r.loss = (2 * r.loss).value();
     if (mc != 0) {
         if (!ramp) {
             const Real tp = (w0 * s.nu2 - k * mn * s.nu2 / beta) * j / (k * mn * s.nu2 - mc)
@@ -56,16 +57,16 @@ std::optional<StretchOutcome> ChangingStretch(
                 windows.ShowTachoEditor();
                 return std::nullopt;
             }
-            r.loss = drive::Abs(tp) * 4 * mn * s.nu2 * in * d.circuitResistance / beta;
+            r.loss = (drive::Abs(tp) * 4 * mn * s.nu2 * in * d.circuitResistance / beta).value();
         } else {
-            r.staticLoss = drive::Sqr(mc) * s.duration / beta;
-            r.crossLoss = 2 * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * f * s.k;
-            r.loss = r.loss + r.staticLoss + r.crossLoss;
+            r.staticLoss = (drive::Sqr(mc) * s.duration / beta).value();
+            r.crossLoss = (2 * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * f * s.k).value();
+            r.loss = (r.loss + r.staticLoss + r.crossLoss).value();
         }
     }
-    r.current = k * in / drive::Sqrt(3);
+    r.current = (k * in / drive::Sqrt(3)).value();
     if (ramp)
-        r.time = TransientTime(d, s);
+        r.time = TransientTime(d, s).value();
     else if (s.startSpeed != s.endSpeed)
         r.time = drive::Abs(d.transientTime);
     return r;

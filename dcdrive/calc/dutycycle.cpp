@@ -26,21 +26,22 @@ void ClearResults(DcWorkingData& d)
     d.pauseTime = 0;
 }
 
-// The symbols of stretch i, up to the demanded acceleration.
+// The symbols of stretch i, up to the demanded acceleration; each is evaluated as it is
+// written, so a fault stops the walk at the step that meets it.
 DutyStretch MakeStretch(const DcWorkingData& d, int i)
 {
     const std::size_t start = static_cast<std::size_t>(i - 1);
     const std::size_t end = static_cast<std::size_t>(i);
     DutyStretch s;
     s.index = i;
-    s.duration = drive::Abs(Real(d.tachoTime[end]) - d.tachoTime[start]);
-    s.startSpeed = drive::Abs(d.tachoSpeed[start]);
-    s.endSpeed = drive::Abs(d.tachoSpeed[end]);
-    s.speedChange = drive::Abs(s.endSpeed - s.startSpeed);
+    s.duration = drive::Abs(Real(d.tachoTime[end]) - d.tachoTime[start]).value();
+    s.startSpeed = drive::Abs(d.tachoSpeed[start]).value();
+    s.endSpeed = drive::Abs(d.tachoSpeed[end]).value();
+    s.speedChange = drive::Abs(s.endSpeed - s.startSpeed).value();
     if (s.speedChange == 0)
         s.speedChange = s.startSpeed;
-    s.tau = s.duration / d.mechTimeConstant;
-    s.nu2 = drive::Sqr(s.speedChange / d.nominalSpeed);
+    s.tau = (s.duration / d.mechTimeConstant).value();
+    s.nu2 = drive::Sqr(s.speedChange / d.nominalSpeed).value();
     s.a = d.tachoSpeed[start];
     s.b = d.tachoSpeed[end];
     s.k = s.startSpeed < s.endSpeed ? 1 : s.startSpeed > s.endSpeed ? -1 : -2;
@@ -91,33 +92,33 @@ DutyCycleEnd RunDutyCycle(DcWorkingData& data, DutyCycleSystem& system, bool sou
                 return DutyCycleEnd::Ended;
             r = *got;
         }
-        const Real i2t = drive::Sqr(r.current) * r.time;
-        const Real torque = c * r.current;
-        const Real power = torque * s.speedChange;
-        const Real totalLoss = data.totalLoss + r.loss;
-        const Real sumI2t = data.sumI2t + i2t;
-        const Real sumBetaT = data.sumBetaT + r.time * b;
-        const Real totalEnergy = data.totalEnergy + power * r.time;
-        const Real cycleWorkTime = data.cycleWorkTime + r.time;
+        const double i2t = (drive::Sqr(r.current) * r.time).value();
+        const double torque = (c * r.current).value();
+        const double power = (Real(torque) * s.speedChange).value();
+        const double totalLoss = (Real(data.totalLoss) + r.loss).value();
+        const double sumI2t = (Real(data.sumI2t) + i2t).value();
+        const double sumBetaT = (Real(data.sumBetaT) + r.time * b).value();
+        const double totalEnergy = (Real(data.totalEnergy) + Real(power) * r.time).value();
+        const double cycleWorkTime = (Real(data.cycleWorkTime) + r.time).value();
 
         const std::size_t at = static_cast<std::size_t>(i - 1);
         data.stretchLoss[at] = r.loss.value();
         data.stretchStaticLoss[at] = r.staticLoss.value();
         data.stretchCrossLoss[at] = r.crossLoss.value();
         data.stretchCurrent[at] = r.current.value();
-        data.stretchI2t[at] = i2t.value();
-        data.stretchTorque[at] = torque.value();
-        data.stretchPower[at] = power.value();
+        data.stretchI2t[at] = i2t;
+        data.stretchTorque[at] = torque;
+        data.stretchPower[at] = power;
         data.stretchTime[at] = r.time.value();
-        data.totalLoss = totalLoss.value();
-        data.sumI2t = sumI2t.value();
-        data.sumBetaT = sumBetaT.value();
-        data.totalEnergy = totalEnergy.value();
-        data.cycleWorkTime = cycleWorkTime.value();
+        data.totalLoss = totalLoss;
+        data.sumI2t = sumI2t;
+        data.sumBetaT = sumBetaT;
+        data.totalEnergy = totalEnergy;
+        data.cycleWorkTime = cycleWorkTime;
 
         const std::string number = std::to_string(i);
         memo.AppendLine("Ап" + number + "=" + FormatWhole(r.loss.value()) + " Дж");
-        memo.AppendLine("Рэ" + number + "=" + FormatWhole(power.value()) + " Вт");
+        memo.AppendLine("Рэ" + number + "=" + FormatWhole(power) + " Вт");
         memo.AppendLine("Iэ" + number + "=" + FormatWhole(r.current.value()) + " А");
         memo.AppendLine("Ту" + number + "=" + FormatWhole(r.time.value()) + " c");
         memo.AppendLine("Wт" + number + "=" + FormatWhole(s.a) + " рад/с");

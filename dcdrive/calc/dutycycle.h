@@ -28,7 +28,8 @@ struct DutyStretch {
     bool steady = false; // a = b ≠ 0; otherwise the stretch is changing (standstills never reach a system)
 };
 
-// What a system computes for a steady or changing stretch.
+// What a system computes for a steady or changing stretch; the values carry no arithmetic
+// fault (a system evaluates each of its statements as written, so a fault stops it there).
 struct StretchOutcome {
     drive::Real loss; // A, J
     drive::Real staticLoss; // Aст, J (0 where the system does not compute it)

@@ -56,21 +56,21 @@ StretchOutcome GeneratorMotorStretch(const DcWorkingData& data, const DutyStretc
     const Real k = s.k;
 
     StretchOutcome r;
-    const Real m = tv / data.mechTimeConstant;
-    r.loss = drive::Sqr(k) * j * drive::Sqr(w0) * s.nu2 / (2 * (m + 1));
+    const Real m = (tv / data.mechTimeConstant).value();
+    r.loss = (drive::Sqr(k) * j * drive::Sqr(w0) * s.nu2 / (2 * (m + 1))).value();
     if (mc != 0) {
-        const Real q = (1 - drive::Exp(-s.duration / tv)) * m - (1 - drive::Exp(-s.tau));
-        r.staticLoss = drive::Sqr(mc) * s.duration / beta;
-        r.crossLoss = 2 * k * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * q / (m - 1);
-        r.loss = r.loss + r.staticLoss + r.crossLoss;
+        const Real q = ((1 - drive::Exp(-s.duration / tv)) * m - (1 - drive::Exp(-s.tau))).value();
+        r.staticLoss = (drive::Sqr(mc) * s.duration / beta).value();
+        r.crossLoss = (2 * k * j * w0 * s.nu2 * (w0 * s.nu2 - mc / beta) * q / (m - 1)).value();
+        r.loss = (r.loss + r.staticLoss + r.crossLoss).value();
     }
     const Real overloadCurrent = Real(data.overloadFactor) * data.nominalCurrent;
     if (s.steady) {
-        r.current = overloadCurrent / drive::Sqrt(3);
-        r.time = EqualMagnitudesTime(data, s);
+        r.current = (overloadCurrent / drive::Sqrt(3)).value();
+        r.time = EqualMagnitudesTime(data, s).value();
     } else {
-        r.current = overloadCurrent / 9;
-        r.time = TransientTime(data, s);
+        r.current = (overloadCurrent / 9).value();
+        r.time = TransientTime(data, s).value();
     }
     return r;
 }

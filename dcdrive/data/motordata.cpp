@@ -158,7 +158,7 @@ bool SaveMotorDataFile(const DcMotorEdits& edits, drive::FileDialogs& dialogs, d
         drive::AppendDouble(bytes, drive::ParseNumber(text));
     try {
         drive::WriteFileAtomically(MotorFileName(*chosen), bytes);
-    } catch (const drive::FileIoError&) {
+    } catch (const drive::FileCreateError&) {
         prompter.ShowNotice("Ошибка при сохранении файла " + *chosen);
         return false;
     }

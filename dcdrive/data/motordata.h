@@ -48,8 +48,9 @@ std::string MotorFileName(const std::string& chosen);
 // The window's "Сохранить данные двигателя": the thirteen texts converted (all of them before
 // anything is written: a text that is not a number throws drive::ConversionError and leaves an
 // existing file as it was), then written as a whole through a temporary file that replaces the
-// target without a question. A file that cannot be written is reported as "Ошибка при
-// сохранении файла " + the chosen name. Returns true when a file was written.
+// target without a question. A file that cannot be created (or replaced) is reported as
+// "Ошибка при сохранении файла " + the chosen name; a failed write throws drive::FileIoError.
+// Returns true when a file was written.
 bool SaveMotorDataFile(const DcMotorEdits& edits, drive::FileDialogs& dialogs, drive::Prompter& prompter);
 
 // What a motor file load did.

@@ -2,6 +2,7 @@
 #include "common/scriptedprompter.h"
 #include "dcdrive/calc/convertermotor.h"
 #include "tests/dcdrive/dcsetup.h"
+#include "tests/support/testsupport.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Tau, RampFactorTest,
     testing::Values(RampCase { "tau_6", 6, (2.0 / 36) * 5 },
         RampCase { "tau_2", 2, (std::exp(-2.0) + 1) * (2.0 / 4) },
         RampCase { "tau_exactly_5_keeps_the_last_value", 5, 0.123 }),
-    [](const testing::TestParamInfo<RampCase>& row) { return std::string(row.param.name); });
+    drivetest::CaseName());
 
 TEST(CalculateConverterMotor, AZeroDurationEndsWithItsMessage)
 {

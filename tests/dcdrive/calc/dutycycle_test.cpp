@@ -1,6 +1,7 @@
 #include "common/errors.h"
 #include "common/scriptedprompter.h"
 #include "dcdrive/calc/dutycycle.h"
+#include "tests/support/testsupport.h"
 
 #include <cmath>
 #include <functional>
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Stretches, AccelerationCheckTest,
                         40, "y", DutyCycleEnd::AccelerationYes, 5 },
         AccelerationCase {
             "standstill_is_checked_too", { { 0, 0 }, { 2, 0 } }, -1, "n", DutyCycleEnd::AccelerationNo, 0 }),
-    [](const testing::TestParamInfo<AccelerationCase>& row) { return std::string(row.param.name); });
+    drivetest::CaseName());
 
 TEST(RunDutyCycle, AZeroDurationStopsWithTheDivisionErrorAndKeepsEarlierLines)
 {
@@ -139,6 +140,19 @@ TEST(RunDutyCycle, AZeroDurationStopsWithTheDivisionErrorAndKeepsEarlierLines)
     }
     EXPECT_EQ(memo.lines().size(), 5u);
     EXPECT_EQ(d.stretchPower[1], 0);
+}
+
+// τ = Δt / Tм comes before the acceleration check: a zero Tм stops the walk there.
+TEST(RunDutyCycle, AZeroTimeConstantStopsBeforeTheAccelerationQuestion)
+{
+    DcWorkingData d = DataWithPoints({ { 0, 0 }, { 5, 100 } });
+    d.mechTimeConstant = 0;
+    d.allowedAcceleration = 1;
+    FixedSystem system;
+    drive::ScriptedPrompter prompter({ "n" });
+    drive::LineBuffer memo;
+    EXPECT_THROW(dcdrive::RunDutyCycle(d, system, false, prompter, memo), drive::ArithmeticError);
+    EXPECT_TRUE(prompter.questions().empty());
 }
 
 TEST(RunDutyCycle, ASinglePointDividesByTheZeroEnergy)
@@ -209,6 +223,6 @@ INSTANTIATE_TEST_SUITE_P(EndOfCycle, FinishDutyCycleTest,
             },
             false, { "ЭД не проходит по ПВ,% ! ПВр=50,6%ПВд=40,5%" },
             { "Асум=1000 Дж", "Рэ.сум=4000 Вт", "ЭД не проходит по ПВ,% ! ПВр=50,6%ПВд=40,5%" } }),
-    [](const testing::TestParamInfo<FinishCase>& row) { return std::string(row.param.name); });
+    drivetest::CaseName());
 
 } // namespace

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Acceptance, MotorChecksTest,
             "Вы неправильно ввели статический момент", true },
         CheckCase { "static_torque_equal_to_nominal_passes", { { 5, "3,14" }, { 10, "20" } }, nullptr, true },
         CheckCase { "idle_running_typed_as_0_0_passes", { { 10, "0,0" } }, nullptr, true }),
-    [](const testing::TestParamInfo<CheckCase>& row) { return std::string(row.param.name); });
+    drivetest::CaseName());
 
 TEST(AcceptDcMotorData, DerivesTheMotorConstants)
 {
@@ -158,9 +158,9 @@ TEST(AcceptDcMotorData, ALaterFailureKeepsTheDataCompleteAndWhatWasStored)
 TEST(DcKeyFilter, PassesOnlyDigitsAndTheComma)
 {
     for (char32_t key : { U'0', U'5', U'9', U',' })
-        EXPECT_TRUE(dcdrive::DcKeyFilter(key)) << static_cast<int>(key);
+        EXPECT_EQ(dcdrive::DcKeyFilter(key), dcdrive::KeyVerdict::Accept) << static_cast<int>(key);
     for (char32_t key : { U'\b', U'-', U'.', U'e', U' ', U'а' })
-        EXPECT_FALSE(dcdrive::DcKeyFilter(key)) << static_cast<int>(key);
+        EXPECT_EQ(dcdrive::DcKeyFilter(key), dcdrive::KeyVerdict::Beep) << static_cast<int>(key);
 }
 
 std::string FileText(const std::string& path)

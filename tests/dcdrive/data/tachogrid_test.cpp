@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, CountTachoPointsTest,
                     FillRow(g, row, std::to_string(row), "10");
             },
             51 }),
-    [](const testing::TestParamInfo<CountCase>& row) { return std::string(row.param.name); });
+    drivetest::CaseName());
 
 TEST(AcceptTachogram, StoresTheUsualEntryAndKeepsLaterElements)
 {
