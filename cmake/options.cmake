@@ -11,6 +11,11 @@ endif()
 add_library(drive_options INTERFACE)
 target_compile_options(drive_options INTERFACE -ffp-contract=off)
 target_include_directories(drive_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(DRIVE_FUZZ)
+  target_compile_options(drive_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(drive_options INTERFACE -fsanitize=address,undefined)
+endif()
 if(DRIVE_SANITIZE)
   target_compile_options(drive_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                          -fno-sanitize-recover=undefined)

@@ -18,12 +18,16 @@ struct Decimal {
     int point = 0;       // position of the decimal point relative to the first digit
 };
 
-// The exact decimal expansion of a finite non-zero magnitude (every double has at most 767
-// significant decimal digits, so the printed digits are exact and rounding ties are exact too).
-Decimal ExactDecimal(double magnitude)
+// The decimal digits of a finite non-zero magnitude as printf prints them, correctly rounded
+// to `significant` digits. Every double has at most 767 significant decimal digits, so with
+// kExactDigits the digits are the exact expansion and rounding ties are exact too.
+constexpr int kExactDigits = 781;
+constexpr int kShortDigits = 40;
+
+Decimal PrintedDecimal(double magnitude, int significant)
 {
-    char buffer[900];
-    std::snprintf(buffer, sizeof buffer, "%.780e", magnitude);
+    char buffer[kExactDigits + 40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
     Decimal d;
     const char* p = buffer;
     for (; *p != 'e'; ++p) {
@@ -35,6 +39,11 @@ Decimal ExactDecimal(double magnitude)
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     return d;
+}
+
+Decimal ExactDecimal(double magnitude)
+{
+    return PrintedDecimal(magnitude, kExactDigits);
 }
 
 // Rounds half away from zero, keeping the digits down to 10^(-decimals). An empty digit
@@ -68,9 +77,33 @@ Decimal RoundAtDecimals(Decimal d, int decimals)
     return d;
 }
 
-Decimal RoundToSignificant(const Decimal& d, int significant)
+// Whether rounding the 40-digit print at `decimals` could decide otherwise than rounding the
+// exact expansion: only when the print's digits from the rounding position are a half ("5")
+// or just below one ("4999...9" to the last printed digit).
+bool RoundingIsAmbiguous(const Decimal& printed, int decimals)
 {
-    return RoundAtDecimals(d, significant - d.point);
+    const long keep = static_cast<long>(printed.point) + decimals;
+    if (keep < 0 || keep >= static_cast<long>(printed.digits.size()))
+        return false;
+    const std::string tail = printed.digits.substr(static_cast<std::size_t>(keep));
+    if (tail == "5")
+        return true;
+    return tail[0] == '4' && printed.digits.size() == kShortDigits &&
+           tail.find_first_not_of('9', 1) == std::string::npos;
+}
+
+// Rounds a magnitude half away from zero at the decimals that `decimalsFor` chooses from the
+// position of its decimal point. A short print decides nearly always; the exact expansion is
+// printed only where the short one cannot tell.
+template <typename DecimalsFor>
+Decimal RoundMagnitude(double magnitude, DecimalsFor decimalsFor)
+{
+    const Decimal printed = PrintedDecimal(magnitude, kShortDigits);
+    const int decimals = decimalsFor(printed.point);
+    if (!RoundingIsAmbiguous(printed, decimals))
+        return RoundAtDecimals(printed, decimals);
+    const Decimal exact = ExactDecimal(magnitude);
+    return RoundAtDecimals(exact, decimalsFor(exact.point));
 }
 
 // The digit at position `index` (0 = first significant digit), '0' beyond the stored digits.
@@ -224,7 +257,7 @@ std::string FormatNumber(double value)
         return NonFiniteText(value);
     if (value == 0.0)
         return "0";
-    const Decimal d = RoundToSignificant(ExactDecimal(std::fabs(value)), 15);
+    const Decimal d = RoundMagnitude(std::fabs(value), [](int point) { return 15 - point; });
     const std::string sign = value < 0 ? "-" : "";
     const int exponent = d.point - 1;
     if (exponent < -5 || exponent >= 15)
@@ -242,13 +275,12 @@ std::string FormatFixed(double value, int precision, int decimals)
         decimals = 0;
     Decimal d;
     if (value != 0.0) {
-        const Decimal exact = ExactDecimal(std::fabs(value));
-        if (exact.point > precision) {
+        const double magnitude = std::fabs(value);
+        if (PrintedDecimal(magnitude, kShortDigits).point > precision) {
             const std::string sign = value < 0 ? "-" : "";
-            return sign + ExponentText(RoundToSignificant(exact, precision));
+            return sign + ExponentText(RoundMagnitude(magnitude, [&](int point) { return precision - point; }));
         }
-        const int atDecimals = std::min(decimals, precision - exact.point);
-        d = RoundAtDecimals(exact, atDecimals);
+        d = RoundMagnitude(magnitude, [&](int point) { return std::min(decimals, precision - point); });
         if (!d.digits.empty() && d.point > precision) {
             const std::string sign = value < 0 ? "-" : "";
             return sign + ExponentText(d);

@@ -1,15 +1,449 @@
 #include "drivecalc/dcrun.h"
 
-#include <iostream>
-
+#include "common/errors.h"
+#include "common/linesink.h"
+#include "common/numbertext.h"
+#include "common/scriptedprompter.h"
+#include "common/tahfile.h"
+#include "dcdrive/calc/convertermotor.h"
+#include "dcdrive/calc/entrychecks.h"
+#include "dcdrive/calc/generatormotor.h"
+#include "dcdrive/data/motordata.h"
+#include "dcdrive/data/tachogrid.h"
+#include "drivecalc/answers.h"
 #include "drivecalc/exitstatus.h"
+#include "drivecalc/json.h"
+#include "drivecalc/usage.h"
+
+#include <iostream>
+#include <optional>
+#include <utility>
 
 namespace drivecalc {
+namespace {
 
-int RunDc(const std::vector<std::string>&)
+struct DcOptions {
+    std::string diagramFile;
+    std::string motorFile;
+    std::vector<std::pair<int, std::string>> motorEdits; // edit number 1 .. 13 and its text
+    std::string system; // "gd" or "tpd"
+    std::optional<std::string> rgs, rvg, lvg;
+    std::optional<std::string> ep, rp, px, ki, kf;
+    bool ramp = false;
+    bool sourceData = false;
+    std::string answersFile;
+    std::vector<std::string> answers;
+    bool transcript = false;
+    bool json = false;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HelpRequested { };
+
+// A file named on the command line that cannot be opened; its message has been shown.
+struct FileNotOpened { };
+
+// The inputs were refused before the calculation started.
+struct InputsRefused { };
+
+// How the run ended.
+enum class Outcome { Completed, Ended, Refused, Error, Unanswered };
+
+const char* OutcomeName(Outcome outcome)
 {
-    std::cerr << "drivecalc dc: the DC calculations are not available in this build\n";
-    return kExitUsage;
+    switch (outcome) {
+    case Outcome::Completed:
+        return "completed";
+    case Outcome::Ended:
+        return "ended";
+    case Outcome::Refused:
+        return "refused";
+    case Outcome::Error:
+        return "error";
+    case Outcome::Unanswered:
+        return "unanswered";
+    }
+    return "error";
 }
 
-}  // namespace drivecalc
+// The modal windows of a batch run. The load diagram editor opened by a calculation is shown
+// and closed without changes; where a window would have to be used to change the inputs
+// before the calculation (no non-zero speed, no motor data), the run is refused.
+class BatchWindows : public dcdrive::DcWindows {
+public:
+    explicit BatchWindows(bool transcript)
+        : transcript_(transcript)
+    {
+    }
+
+    // While set, a window opened asks for inputs that a batch run cannot give.
+    bool beforeCalculation = true;
+    // Why the inputs were refused, when a window refused them.
+    std::string refusal;
+
+    void ShowTachoEditor() override
+    {
+        if (beforeCalculation) {
+            refusal = "the load diagram's greatest speed is 0 and the load diagram editor cannot be used in "
+                      "a batch run";
+            throw InputsRefused();
+        }
+        if (transcript_)
+            std::cerr << "~ the load diagram editor is shown and closed without changes\n";
+    }
+
+    void ShowMotorWindow() override
+    {
+        refusal = "the motor data were not accepted and the motor window cannot be used in a batch run";
+        throw InputsRefused();
+    }
+
+private:
+    bool transcript_;
+};
+
+std::pair<int, std::string> ParseMotorEdit(const std::string& text)
+{
+    const std::size_t equals = text.find('=');
+    int number = 0;
+    if (equals != std::string::npos) {
+        try {
+            number = drive::ParseWhole(text.substr(0, equals));
+        } catch (const drive::ConversionError&) {
+            number = 0;
+        }
+    }
+    if (number < 1 || number > dcdrive::kMotorEditCount)
+        throw UsageError("--motor-edit takes K=TEXT with K from 1 to 13, not '" + text + "'");
+    return { number, text.substr(equals + 1) };
+}
+
+DcOptions ParseOptions(const std::vector<std::string>& args)
+{
+    DcOptions o;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        auto value = [&]() -> const std::string& {
+            if (k + 1 >= args.size())
+                throw UsageError(a + " needs a value");
+            return args[++k];
+        };
+        if (a == "--help" || a == "-h") {
+            throw HelpRequested();
+        } else if (a == "--diagram") {
+            o.diagramFile = value();
+        } else if (a == "--motor") {
+            o.motorFile = value();
+        } else if (a == "--motor-edit") {
+            o.motorEdits.push_back(ParseMotorEdit(value()));
+        } else if (a == "--system") {
+            o.system = value();
+            if (o.system != "gd" && o.system != "tpd")
+                throw UsageError("--system takes gd or tpd");
+        } else if (a == "--rgs") {
+            o.rgs = value();
+        } else if (a == "--rvg") {
+            o.rvg = value();
+        } else if (a == "--lvg") {
+            o.lvg = value();
+        } else if (a == "--ep") {
+            o.ep = value();
+        } else if (a == "--rp") {
+            o.rp = value();
+        } else if (a == "--px") {
+            o.px = value();
+        } else if (a == "--ramp") {
+            o.ramp = true;
+        } else if (a == "--ki") {
+            o.ki = value();
+        } else if (a == "--kf") {
+            o.kf = value();
+        } else if (a == "--source-data") {
+            o.sourceData = true;
+        } else if (a == "--answers") {
+            o.answersFile = value();
+        } else if (a == "--answer") {
+            o.answers.push_back(value());
+        } else if (a == "--transcript") {
+            o.transcript = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else {
+            throw UsageError("unknown option '" + a + "'");
+        }
+    }
+    if (o.diagramFile.empty())
+        throw UsageError("--diagram FILE.tah is needed");
+    if (o.motorFile.empty())
+        throw UsageError("--motor FILE.dpt is needed");
+    if (o.system.empty())
+        throw UsageError("--system gd|tpd is needed");
+    const bool gdInputs = o.rgs || o.rvg || o.lvg;
+    const bool tpdInputs = o.ep || o.rp || o.px || o.ramp || o.ki || o.kf;
+    if (o.system == "gd") {
+        if (tpdInputs)
+            throw UsageError("--ep, --rp, --px, --ramp, --ki and --kf belong to --system tpd");
+        if (!o.rgs || !o.rvg || !o.lvg)
+            throw UsageError("--system gd needs --rgs, --rvg and --lvg");
+    } else {
+        if (gdInputs)
+            throw UsageError("--rgs, --rvg and --lvg belong to --system gd");
+        if (!o.ep || !o.rp || !o.px)
+            throw UsageError("--system tpd needs --ep, --rp and --px");
+    }
+    return o;
+}
+
+Outcome FromCalculation(dcdrive::CalculationEnd end)
+{
+    switch (end) {
+    case dcdrive::CalculationEnd::Completed:
+        return Outcome::Completed;
+    case dcdrive::CalculationEnd::Ended:
+        return Outcome::Ended;
+    case dcdrive::CalculationEnd::Refused:
+        return Outcome::Refused;
+    }
+    return Outcome::Ended;
+}
+
+// The set-up and the calculation, as the desktop program's windows would run them.
+Outcome Run(const DcOptions& o, dcdrive::DcWorkingData& data, drive::Prompter& prompter,
+    drive::LineSink& memo, BatchWindows& windows)
+{
+    drive::TextGrid grid = dcdrive::MakeTachoGrid();
+    if (drive::LoadDiagramFileNamed(grid, prompter, o.diagramFile) == drive::DiagramLoad::CannotOpen)
+        throw FileNotOpened();
+    dcdrive::DcMotorEdits edits = dcdrive::MakeMotorEdits();
+    if (dcdrive::LoadMotorDataFileNamed(edits, prompter, o.motorFile) == dcdrive::MotorLoad::CannotOpen)
+        throw FileNotOpened();
+    for (const auto& [number, text] : o.motorEdits)
+        edits[static_cast<std::size_t>(number - 1)] = text;
+
+    if (!dcdrive::AcceptTachogram(grid, data, prompter))
+        return Outcome::Refused;
+    if (!dcdrive::AcceptDcMotorData(edits, data, prompter, windows))
+        return Outcome::Refused;
+    dcdrive::EnsureCalculationInputs(data, prompter, windows);
+    windows.beforeCalculation = false;
+
+    if (o.system == "gd") {
+        dcdrive::GeneratorMotorForm form;
+        form.edit1 = *o.rgs;
+        form.edit2 = *o.rvg;
+        form.edit3 = *o.lvg;
+        form.sourceData = o.sourceData;
+        return FromCalculation(dcdrive::CalculateGeneratorMotor(form, data, prompter, memo, windows));
+    }
+    dcdrive::ConverterMotorForm form;
+    form.edit16 = *o.ep;
+    form.edit17 = *o.rp;
+    form.edit18 = *o.px;
+    form.rampGenerator = o.ramp;
+    form.sourceData = o.sourceData;
+    if (!dcdrive::AcceptConverterInputs(form, data, prompter))
+        return Outcome::Refused;
+    dcdrive::CoefficientForm coefficients;
+    if (o.ki)
+        coefficients.edit1 = *o.ki;
+    if (o.kf)
+        coefficients.edit2 = *o.kf;
+    return FromCalculation(
+        dcdrive::CalculateConverterMotor(coefficients, form.sourceData, data, prompter, memo, windows));
+}
+
+void PrintText(const std::string& line, std::ostream& out)
+{
+    for (char c : line)
+        out.put(c == '\r' ? '\n' : c);
+    out.put('\n');
+}
+
+void NumberField(JsonWriter& w, const char* key, double value)
+{
+    w.Key(key);
+    w.Number(value);
+}
+
+void WriteJson(const DcOptions& o, Outcome outcome, const std::string& error, const dcdrive::DcWorkingData& d,
+    const drive::ScriptedPrompter& prompter, const drive::LineBuffer& memo, std::ostream& out)
+{
+    JsonWriter w;
+    w.BeginObject();
+    w.Key("program");
+    w.String("dcdrive");
+    w.Key("system");
+    w.String(o.system);
+    w.Key("outcome");
+    w.String(OutcomeName(outcome));
+    w.Key("error");
+    if (error.empty())
+        w.Null();
+    else
+        w.String(error);
+    w.Key("messages");
+    w.BeginArray();
+    for (const std::string& text : prompter.notices())
+        w.String(text);
+    w.EndArray();
+    w.Key("questions");
+    w.BeginArray();
+    for (const drive::PromptRecord& q : prompter.questions()) {
+        w.BeginObject();
+        w.Key("kind");
+        w.String(drive::PromptKindName(q.kind));
+        w.Key("text");
+        w.String(q.text);
+        w.Key("answer");
+        w.String(q.answer);
+        w.EndObject();
+    }
+    w.EndArray();
+    w.Key("memo");
+    w.BeginArray();
+    for (const std::string& line : memo.lines())
+        w.String(line);
+    w.EndArray();
+
+    w.Key("motor");
+    w.BeginObject();
+    NumberField(w, "emfCoefficient", d.emfCoefficient);
+    NumberField(w, "idealNoLoadSpeed", d.idealNoLoadSpeed);
+    NumberField(w, "nominalTorque", d.nominalTorque);
+    NumberField(w, "allowedAcceleration", d.allowedAcceleration);
+    NumberField(w, "staticCurrent", d.staticCurrent);
+    NumberField(w, "staticCurrentRatio", d.staticCurrentRatio);
+    NumberField(w, "staticLoadLosses", d.staticLoadLosses);
+    w.EndObject();
+
+    w.Key("stretches");
+    w.BeginArray();
+    for (int i = 1; i <= d.tachoPointCount - 1; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i - 1);
+        w.BeginObject();
+        w.Key("index");
+        w.Integer(i);
+        NumberField(w, "loss", d.stretchLoss[at]);
+        NumberField(w, "staticLoss", d.stretchStaticLoss[at]);
+        NumberField(w, "crossLoss", d.stretchCrossLoss[at]);
+        NumberField(w, "current", d.stretchCurrent[at]);
+        NumberField(w, "i2t", d.stretchI2t[at]);
+        NumberField(w, "torque", d.stretchTorque[at]);
+        NumberField(w, "power", d.stretchPower[at]);
+        NumberField(w, "time", d.stretchTime[at]);
+        w.EndObject();
+    }
+    w.EndArray();
+
+    w.Key("totals");
+    w.BeginObject();
+    NumberField(w, "totalLoss", d.totalLoss);
+    NumberField(w, "sumI2t", d.sumI2t);
+    NumberField(w, "sumBetaT", d.sumBetaT);
+    NumberField(w, "totalEnergy", d.totalEnergy);
+    NumberField(w, "cycleWorkTime", d.cycleWorkTime);
+    NumberField(w, "pauseTime", d.pauseTime);
+    w.EndObject();
+
+    w.Key("cycle");
+    w.BeginObject();
+    NumberField(w, "efficiency", d.efficiency);
+    NumberField(w, "heatingCurrent", d.heatingCurrent);
+    NumberField(w, "actualDutyFactor", d.actualDutyFactor);
+    NumberField(w, "dutyCorrection", d.dutyCorrection);
+    NumberField(w, "equivalentCurrent", d.equivalentCurrent);
+    NumberField(w, "dutyDeviation", d.dutyDeviation);
+    w.EndObject();
+    w.EndObject();
+    out << w.text() << '\n';
+}
+
+} // namespace
+
+int RunDc(const std::vector<std::string>& args)
+{
+    DcOptions options;
+    try {
+        options = ParseOptions(args);
+    } catch (const HelpRequested&) {
+        std::cout << kUsage;
+        return kExitOk;
+    } catch (const UsageError& e) {
+        std::cerr << "drivecalc dc: " << e.what() << '\n';
+        return kExitUsage;
+    }
+
+    std::deque<std::string> answers;
+    if (!CollectAnswers(options.answersFile, options.answers, answers)) {
+        std::cerr << "drivecalc dc: cannot read the answers file " << options.answersFile << '\n';
+        return kExitUsage;
+    }
+    drive::ScriptedPrompter prompter(std::move(answers));
+    if (options.transcript)
+        prompter.SetObserver([](const std::string& line) { std::cerr << line << '\n'; });
+
+    dcdrive::DcWorkingData data;
+    drive::LineBuffer memo;
+    BatchWindows windows(options.transcript);
+    Outcome outcome = Outcome::Error;
+    std::string error;
+    int status = kExitOk;
+    try {
+        outcome = Run(options, data, prompter, memo, windows);
+    } catch (const FileNotOpened&) {
+        if (!options.transcript) {
+            for (const std::string& text : prompter.notices())
+                PrintText(text, std::cerr);
+        }
+        return kExitUsage;
+    } catch (const InputsRefused&) {
+        outcome = Outcome::Refused;
+    } catch (const drive::PlatformError& e) {
+        outcome = Outcome::Error;
+        error = e.what();
+    } catch (const drive::AnswersExhausted& e) {
+        outcome = Outcome::Unanswered;
+        error = std::string("the answers ran out at the question: ") + e.what();
+    } catch (const drive::InvalidAnswer& e) {
+        outcome = Outcome::Error;
+        error = e.what();
+        status = kExitUsage;
+    }
+    if (status == kExitOk) {
+        switch (outcome) {
+        case Outcome::Completed:
+        case Outcome::Ended:
+            status = kExitOk;
+            break;
+        case Outcome::Refused:
+        case Outcome::Error:
+            status = kExitRunError;
+            break;
+        case Outcome::Unanswered:
+            status = kExitUnanswered;
+            break;
+        }
+    }
+
+    if (!options.transcript) {
+        for (const std::string& text : prompter.notices())
+            PrintText(text, std::cerr);
+    }
+    if (!windows.refusal.empty())
+        std::cerr << "drivecalc dc: " << windows.refusal << '\n';
+    if (!error.empty())
+        std::cerr << error << '\n';
+    if (options.json) {
+        WriteJson(options, outcome, error, data, prompter, memo, std::cout);
+    } else {
+        for (const std::string& line : memo.lines())
+            PrintText(line, std::cout);
+    }
+    return status;
+}
+
+} // namespace drivecalc

@@ -29,6 +29,20 @@ AC methods (--method, run in turn on the same data set):
   mains "Сеть - АД", freq "ПЧ - АД", tvr "ТРН - АД", rheostat "РСР", pulse "ИРР",
   multispeed "Многоск. АД". A method the calculation menu has disabled is refused.
 
+DC set-up, as the desktop program's windows would run it (one calculation per run):
+  --diagram FILE      the load diagram editor's open button, then its accept button
+  --motor FILE        the motor window's load button; each --motor-edit K=TEXT then types TEXT
+                      into edit K (1 Uн ... 10 Мс ... 13 Iвн; Мс "0,0" is idle running); then
+                      its accept button
+  --system gd         "Схема Г-Д": --rgs, --rvg, --lvg are the texts of Rгс, Rвг, Lвг
+  --system tpd        "Схема ТП-Д": --ep, --rp, --px are the texts of Eп, Rп, Px (Rп and Px
+                      whole numbers); --ramp ticks the ramp generator; --ki and --kf are the
+                      coefficient window's texts (1,1 and 1,57 unless given)
+  --source-data       ticks the input window's source-data box
+  A load diagram editor that a calculation opens is closed without changes.
+  Outcomes: completed; ended (by the calculation's own message or question); refused (the
+  inputs were refused before the calculation); error; unanswered.
+
 Answers, one a line in question order (the file's lines first, then each --answer):
   a number question takes the line as typed (an empty line is the empty answer),
   a two-way choice takes 1 (first option) or 2, a Yes/No question y or n.
@@ -36,7 +50,9 @@ Answers, one a line in question order (the file's lines first, then each --answe
   to stderr.
 
 Output: the lines each run appends to the results pane (notices on stderr), or with --json
-one object with the runs, their stretches, notices, questions and report lines.
+one object with the runs, their stretches, notices, questions and report lines. dc prints the
+memo lines (messages on stderr), or with --json one object with the outcome, messages,
+questions, memo, the motor's derived quantities, the stretches, the totals and the cycle.
 
 Exit status:
   0  the runs ended as the calculations decide
