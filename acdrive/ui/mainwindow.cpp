@@ -487,7 +487,9 @@ void TForm1::FillSample()
 
 void TForm1::SaveChartPicture()
 {
-    const QString name = AskPictureName(this);
+    if (!fileDialogs_)
+        return;
+    const QString name = AskPictureName(*fileDialogs_);
     if (!name.isEmpty())
         SavePicture(this, tachogramChart(), name);
 }

@@ -4,8 +4,8 @@
 #include "acdrive/ui/tachochart.h"
 #include "acdrive/ui/uitexts.h"
 #include "common/errors.h"
+#include "common/filedialogs.h"
 
-#include <QFileDialog>
 
 namespace acdrive::ui {
 
@@ -18,19 +18,10 @@ QString DialogFilter(const char* filter)
     return QStringLiteral("%1 (%2)").arg(text.left(bar), text.mid(bar + 1));
 }
 
-QString AskPictureName(QWidget* parent)
+QString AskPictureName(drive::FileDialogs& dialogs)
 {
-    QFileDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(DialogFilter(kBitmapFilter));
-    // The picture goes to the name with ".bmp" appended, so a question about the chosen name
-    // would be about another file.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
+    const std::optional<std::string> name = dialogs.GetSaveFileName(kBitmapFilter);
+    return name ? QString::fromStdString(*name) : QString();
 }
 
 QString PictureFileName(const QString& chosenName)

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace drive {
+class FileDialogs;
+}
+
 namespace acdrive::ui {
 
 class TachogramChart;
@@ -12,8 +16,9 @@ class TachogramChart;
 // "Точечные рисунки (*.bmp)").
 QString DialogFilter(const char* filter);
 
-// Asks for the name of a chart picture (filter "Точечные рисунки|*.bmp"); empty when cancelled.
-QString AskPictureName(QWidget* parent);
+// Asks for the name of a chart picture in a save dialog (filter "Точечные рисунки|*.bmp");
+// empty when cancelled.
+QString AskPictureName(drive::FileDialogs& dialogs);
 
 // The file a chart picture goes to: the chosen name with ".bmp" appended, always.
 QString PictureFileName(const QString& chosenName);

@@ -279,7 +279,7 @@ void TForm2::SpeedButton2Click()
 
 void TForm2::SpeedButton3Click()
 {
-    const QString name = AskPictureName(this);
+    const QString name = AskPictureName(dialogs_);
     if (!name.isEmpty())
         SavePicture(this, chart(), name);
 }

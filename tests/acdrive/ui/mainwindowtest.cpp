@@ -10,7 +10,9 @@
 #include "acdrive/ui/resultspane.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachochart.h"
+#include "acdrive/ui/dialogprompter.h"
 #include "acdrive/ui/uitexts.h"
+#include "common/filedialogs.h"
 #include "common/numbertext.h"
 #include "uitestsupport.h"
 
@@ -313,32 +315,29 @@ void MainWindowTest::chartPictureAlwaysGetsTheBitmapSuffix()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    // Each row writes into a folder of its own; the folders stay until the end, as the save
-    // dialog starts in the folder visited last.
-    static QTemporaryDir folders;
-    QDir folder(folders.path());
-    folder.mkdir(written);
-    folder.cd(written);
+    QTemporaryDir folder;
     AcProgram program;
     TForm1& main = program.mainWindow();
     main.show();
     main.FillSample();
     main.ShowTachogram();
 
-    ModalScript script;
-    script.Then([&](QWidget* window) {
-        auto* dialog = qobject_cast<QFileDialog*>(window);
-        if (!dialog) {
-            script.AddFailure(QStringLiteral("expected the save dialog"));
-            return;
+    // The save dialog answers with the chosen name and records its filter.
+    class ChosenName : public drive::FileDialogs {
+    public:
+        std::string name;
+        std::string filter;
+        std::optional<std::string> GetSaveFileName(const std::string& f) override
+        {
+            filter = f;
+            return name;
         }
-        if (dialog->nameFilters() != QStringList { QStringLiteral("Точечные рисунки (*.bmp)") })
-            script.AddFailure(QStringLiteral("filter ") + dialog->nameFilters().join(u';'));
-        dialog->selectFile(folder.filePath(chosen));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-    });
+        std::optional<std::string> GetOpenFileName(const std::string&) override { return std::nullopt; }
+    } dialogs;
+    dialogs.name = folder.filePath(chosen).toStdString();
+    main.SetCompanions(&program.editor(), &program.motorWindow(), &program.splash(), &program.prompter(), &dialogs);
     QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintSaveChart), Qt::LeftButton);
-    QCOMPARE(script.failures().join(u'\n'), QString());
+    QCOMPARE(QString::fromStdString(dialogs.filter), QStringLiteral("Точечные рисунки|*.bmp"));
 
     QFile picture(folder.filePath(written));
     QVERIFY(picture.open(QIODevice::ReadOnly));
