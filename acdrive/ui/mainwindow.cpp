@@ -223,6 +223,8 @@ QWidget* TForm1::BuildSidePanel()
     QFont panelFont = panel->font();
     panelFont.setPixelSize(11);
     panel->setFont(panelFont);
+    // A narrow gap between a radio button and its caption leaves room for "момент инерции".
+    panel->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; font-size: 10px; }"));
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 2, 0, 2);
     column->setSpacing(4);
