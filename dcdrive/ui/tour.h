@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace dcdrive::ui {
+
+class DcProgram;
+
+// A walk through every window of the program on a realistic drive, saving a picture of each
+// into a folder (for the screenshots script): the load diagram and the motor loaded through the
+// file dialogs, both calculations, the chart and the about box. The diagram and motor files
+// come from the folder DCDRIVE_TOUR_DATA (the realistic drive of the tests). Quits when done.
+class Tour : public QObject {
+    Q_OBJECT
+public:
+    Tour(DcProgram& program, const QString& folder);
+
+private:
+    void Run();
+    void Save(QWidget* window, const QString& name);
+
+    DcProgram& program_;
+    QString folder_;
+};
+
+} // namespace dcdrive::ui
