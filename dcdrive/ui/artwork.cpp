@@ -216,15 +216,24 @@ QIcon ButtonIcon(ButtonImage image)
 
 QIcon ProgramIcon()
 {
+    // The design of the desktop icon: the motor circle with the straight and dashed lines of
+    // direct current.
     QIcon icon;
     for (const int size : { 16, 32, 64 }) {
         QPixmap pixmap = Blank(size, size);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0);
-        SmallMotor(p, QRectF(1, 5, 22, 14));
-        p.setPen(QPen(QColor(255, 210, 0), 1.5));
-        p.drawLine(QPointF(5, 12), QPointF(14, 12));
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x6b, 0x2d, 0x1f));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+        p.setPen(QPen(QColor(0xf2, 0xb6, 0x32), 4));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(32, 32), 21, 21);
+        p.setPen(QPen(QColor(0x6b, 0x2d, 0x1f), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(18, 27), QPointF(46, 27));
+        for (const qreal x : { 18.0, 29.0, 39.0 })
+            p.drawLine(QPointF(x, 37), QPointF(x + (x == 29.0 ? 6 : 7), 37));
         p.end();
         icon.addPixmap(pixmap);
     }

@@ -31,11 +31,11 @@ QString Text(const char* text)
 
 } // namespace
 
-TForm1::TForm1(DcServices& services, QWidget* parent)
+TForm1::TForm1(DcServices& services, DcForms& forms, QWidget* parent)
     : QMainWindow(parent)
     , services_(services)
+    , forms_(forms)
     , memo1_(new QPlainTextEdit)
-    , chart1_(new TachogramChart(TachogramChart::SpeedAxis::Automatic))
     , views_(new QStackedWidget)
     , speedButton4_(nullptr)
     , speedButton7_(nullptr)
@@ -120,7 +120,6 @@ TForm1::TForm1(DcServices& services, QWidget* parent)
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     views_->addWidget(memo1_);
-    views_->addWidget(chart1_);
     views_->setCurrentWidget(memo1_);
     setCentralWidget(views_);
 }
@@ -139,21 +138,21 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::LoadDiagramIntoMain()
 {
     Guarded(this, [this] {
-        windows_.tachoEditor->LoadDiagramFile();
+        forms_.Form4().LoadDiagramFile();
         ShowChart();
     });
 }
 
 void TForm1::LoadMotorData()
 {
-    Guarded(this, [this] { windows_.motor->LoadMotorDataFile(); });
+    Guarded(this, [this] { forms_.Form2().LoadMotorDataFile(); });
 }
 
 void TForm1::GeneratorMotorClick()
 {
     Guarded(this, [this] {
         EnsureCalculationInputs(services_.data, services_.prompter, services_.windows);
-        windows_.generatorMotor->exec();
+        forms_.Form5().exec();
     });
 }
 
@@ -161,7 +160,7 @@ void TForm1::ConverterMotorClick()
 {
     Guarded(this, [this] {
         EnsureCalculationInputs(services_.data, services_.prompter, services_.windows);
-        windows_.converterMotor->exec();
+        forms_.Form6().exec();
     });
 }
 
@@ -177,7 +176,7 @@ void TForm1::ShowMotorWindowClick()
 
 void TForm1::AboutClick()
 {
-    windows_.about->exec();
+    forms_.Form3().exec();
 }
 
 void TForm1::SpeedButton4Click()
@@ -199,9 +198,13 @@ void TForm1::SpeedButton7Click()
 void TForm1::ShowChart()
 {
     speedButton7_->setChecked(true);
+    if (!chart1_) {
+        chart1_ = new TachogramChart(TachogramChart::SpeedAxis::Automatic);
+        views_->addWidget(chart1_);
+    }
     views_->setCurrentWidget(chart1_);
     if (const std::optional<TachoChart> drawn
-        = DrawTachogram(windows_.tachoEditor->Grid(), services_.data, services_.prompter))
+        = DrawTachogram(forms_.Form4().Grid(), services_.data, services_.prompter))
         chart1_->Show(*drawn);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dcdrive/ui/forms.h"
 #include "dcdrive/ui/memosink.h"
 #include "dcdrive/ui/services.h"
 
@@ -13,11 +14,6 @@ class QToolButton;
 namespace dcdrive::ui {
 
 class TachogramChart;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
 
 // The main window "Программа расчета энергетических показателей электропривода": menu, the
 // tool bar CoolBar1 and, on top of each other, the memo Memo1 with the reports and the load
@@ -25,18 +21,9 @@ class TForm6;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(DcServices& services, QWidget* parent = nullptr);
+    // `forms` are the windows the commands open.
+    TForm1(DcServices& services, DcForms& forms, QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // The windows the commands open (created after this one).
-    struct Windows {
-        TForm2* motor = nullptr;
-        TForm3* about = nullptr;
-        TForm4* tachoEditor = nullptr;
-        TForm5* generatorMotor = nullptr;
-        TForm6* converterMotor = nullptr;
-    };
-    void SetWindows(const Windows& windows) { windows_ = windows; }
 
     // The memo as the calculations' line sink.
     drive::LineSink& Memo() { return memoSink_; }
@@ -68,9 +55,10 @@ private:
     void ShowChart();
 
     DcServices& services_;
-    Windows windows_;
+    DcForms& forms_;
     QPlainTextEdit* memo1_;
-    TachogramChart* chart1_;
+    // Made when first shown.
+    TachogramChart* chart1_ = nullptr;
     QStackedWidget* views_;
     QToolButton* speedButton4_;
     QToolButton* speedButton7_;

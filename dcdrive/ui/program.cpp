@@ -19,29 +19,63 @@ namespace dcdrive::ui {
 DcProgram::DcProgram(std::unique_ptr<drive::FileDialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<PlatformFileDialogs>())
     , services_ { data_, prompter_, *dialogs_, *this }
-    , form1_(std::make_unique<TForm1>(services_))
-    , form2_(new TForm2(services_, form1_.get()))
-    , form3_(new TForm3(form1_.get()))
-    , form4_(new TForm4(services_, form1_.get()))
-    , form5_(new TForm5(services_, form1_->Memo(), form1_.get()))
-    , form6_(new TForm6(services_, form1_.get()))
-    , form7_(new TForm7(services_, form1_->Memo(), *form6_, form1_.get()))
+    , form1_(std::make_unique<TForm1>(services_, *this))
 {
     prompter_.SetMainWindow(form1_.get());
-    form6_->SetCoefficientWindow(form7_);
-    form1_->SetWindows({ form2_, form3_, form4_, form5_, form6_ });
 }
 
 DcProgram::~DcProgram() = default;
 
+TForm2& DcProgram::Form2()
+{
+    if (!form2_)
+        form2_ = new TForm2(services_, form1_.get());
+    return *form2_;
+}
+
+TForm3& DcProgram::Form3()
+{
+    if (!form3_)
+        form3_ = new TForm3(form1_.get());
+    return *form3_;
+}
+
+TForm4& DcProgram::Form4()
+{
+    if (!form4_)
+        form4_ = new TForm4(services_, form1_.get());
+    return *form4_;
+}
+
+TForm5& DcProgram::Form5()
+{
+    if (!form5_)
+        form5_ = new TForm5(services_, form1_->Memo(), form1_.get());
+    return *form5_;
+}
+
+TForm6& DcProgram::Form6()
+{
+    if (!form6_)
+        form6_ = new TForm6(services_, *this, form1_.get());
+    return *form6_;
+}
+
+TForm7& DcProgram::Form7()
+{
+    if (!form7_)
+        form7_ = new TForm7(services_, form1_->Memo(), Form6(), form1_.get());
+    return *form7_;
+}
+
 void DcProgram::ShowTachoEditor()
 {
-    form4_->exec();
+    Form4().exec();
 }
 
 void DcProgram::ShowMotorWindow()
 {
-    form2_->exec();
+    Form2().exec();
 }
 
 int RunProgram(int argc, char** argv)

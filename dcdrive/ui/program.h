@@ -4,6 +4,7 @@
 #include "dcdrive/data/windows.h"
 #include "dcdrive/data/workingdata.h"
 #include "dcdrive/ui/dialogprompter.h"
+#include "dcdrive/ui/forms.h"
 #include "dcdrive/ui/services.h"
 
 #include <memory>
@@ -11,17 +12,10 @@
 namespace dcdrive::ui {
 
 class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
 
 // The running program: its working data set, the dialogs through which the core asks, and the
-// seven windows, created once in the order of start-up (the main window first, the others
-// hidden) and shown modally on demand.
-class DcProgram : public DcWindows {
+// seven windows: the main window first, the others hidden and shown modally on demand.
+class DcProgram : public DcWindows, public DcForms {
 public:
     // `dialogs` takes the place of the platform's file dialogs (the tests give fixed names).
     explicit DcProgram(std::unique_ptr<drive::FileDialogs> dialogs = nullptr);
@@ -32,12 +26,12 @@ public:
 
     DcWorkingData& Data() { return data_; }
     TForm1& Form1() { return *form1_; }
-    TForm2& Form2() { return *form2_; }
-    TForm3& Form3() { return *form3_; }
-    TForm4& Form4() { return *form4_; }
-    TForm5& Form5() { return *form5_; }
-    TForm6& Form6() { return *form6_; }
-    TForm7& Form7() { return *form7_; }
+    TForm2& Form2() override;
+    TForm3& Form3() override;
+    TForm4& Form4() override;
+    TForm5& Form5() override;
+    TForm6& Form6() override;
+    TForm7& Form7() override;
 
     // The load diagram editor, modally.
     void ShowTachoEditor() override;
@@ -50,13 +44,13 @@ private:
     std::unique_ptr<drive::FileDialogs> dialogs_;
     DcServices services_;
     std::unique_ptr<TForm1> form1_;
-    // Owned by the main window.
-    TForm2* form2_;
-    TForm3* form3_;
-    TForm4* form4_;
-    TForm5* form5_;
-    TForm6* form6_;
-    TForm7* form7_;
+    // Owned by the main window once made.
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
+    TForm5* form5_ = nullptr;
+    TForm6* form6_ = nullptr;
+    TForm7* form7_ = nullptr;
 };
 
 // Starts the desktop program and runs it until the main window closes; the exit status.

@@ -231,9 +231,10 @@ void TForm5::Button1Click()
     });
 }
 
-TForm6::TForm6(DcServices& services, QWidget* parent)
+TForm6::TForm6(DcServices& services, DcForms& forms, QWidget* parent)
     : QDialog(parent)
     , services_(services)
+    , forms_(forms)
 {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QString::fromUtf8(kConverterMotorCaption));
@@ -280,8 +281,7 @@ void TForm6::SpeedButton1Click()
     Guarded(this, [this] {
         if (!AcceptConverterInputs(form_, services_.data, services_.prompter))
             return;
-        if (form7_)
-            form7_->exec();
+        forms_.Form7().exec();
         accept();
     });
 }

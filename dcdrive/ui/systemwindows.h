@@ -6,6 +6,7 @@
 #include "common/linesink.h"
 #include "dcdrive/calc/convertermotor.h"
 #include "dcdrive/calc/generatormotor.h"
+#include "dcdrive/ui/forms.h"
 #include "dcdrive/ui/services.h"
 
 #include <QDialog>
@@ -14,8 +15,6 @@ class QCheckBox;
 class QLineEdit;
 
 namespace dcdrive::ui {
-
-class TForm7;
 
 // " Ввод данных для системы Г-Д": Rгс, Rвг and Lвг, the source-data box and "ОК", which runs
 // the calculation into the memo. A completed calculation closes the window; one that ended
@@ -44,10 +43,8 @@ private:
 class TForm6 : public QDialog {
     Q_OBJECT
 public:
-    TForm6(DcServices& services, QWidget* parent = nullptr);
-
-    // The window its accept opens (created after this one).
-    void SetCoefficientWindow(TForm7* form7) { form7_ = form7; }
+    // `forms` holds the coefficient window its accept opens.
+    TForm6(DcServices& services, DcForms& forms, QWidget* parent = nullptr);
 
     const ConverterMotorForm& Form() const { return form_; }
 
@@ -58,8 +55,8 @@ public:
 
 private:
     DcServices& services_;
+    DcForms& forms_;
     ConverterMotorForm form_;
-    TForm7* form7_ = nullptr;
 };
 
 // "Ввод коэффициентов": the two reference tables as fixed text, Ki and Kф, and the button that
