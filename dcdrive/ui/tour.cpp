@@ -179,7 +179,7 @@ void Tour::Run()
 
     for (const QString& failure : script.failures())
         std::fprintf(stderr, "dcdrive tour: %s\n", qPrintable(failure));
-    QApplication::quit();
+    QCoreApplication::exit(script.failures().isEmpty() ? 0 : 1);
 }
 
 } // namespace dcdrive::ui
