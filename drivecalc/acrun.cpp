@@ -12,7 +12,7 @@
 #include "common/linesink.h"
 #include "common/numbertext.h"
 #include "common/scriptedprompter.h"
-#include "drivecalc/answers.h"
+#include "drivecalc/batchrun.h"
 #include "drivecalc/exitstatus.h"
 #include "drivecalc/json.h"
 #include "drivecalc/usage.h"
@@ -42,10 +42,7 @@ struct AcOptions {
     std::optional<int> speeds;
     std::vector<std::string> speedMotorFiles;
     std::vector<std::string> methods;
-    std::string answersFile;
-    std::vector<std::string> answers;
-    bool transcript = false;
-    bool json = false;
+    AnswerOptions run;
 };
 
 // What one --method run left behind, for the text and JSON output.
@@ -59,16 +56,6 @@ struct RunRecord {
     std::size_t firstQuestion = 0, lastQuestion = 0;
     std::vector<std::string> report;
 };
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-struct HelpRequested {};
-
-// A set-up file could not be opened; the program's own message has been shown.
-struct FileNotOpened {};
 
 std::optional<AcCommand> FindMethod(const std::string& name)
 {
@@ -95,15 +82,12 @@ int ParseCount(const std::string& option, const std::string& text, int low, int 
 AcOptions ParseOptions(const std::vector<std::string>& args)
 {
     AcOptions o;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        auto value = [&]() -> const std::string& {
-            if (k + 1 >= args.size())
-                throw UsageError(a + " needs a value");
-            return args[++k];
-        };
-        if (a == "--help" || a == "-h") {
-            throw HelpRequested();
+    ArgumentReader reader(args);
+    while (const std::optional<std::string> option = reader.Next()) {
+        const std::string& a = *option;
+        auto value = [&]() -> const std::string& { return reader.Value(); };
+        if (o.run.Take(a, reader)) {
+            continue;
         } else if (a == "--sample") {
             o.sample = true;
         } else if (a == "--diagram") {
@@ -125,14 +109,6 @@ AcOptions ParseOptions(const std::vector<std::string>& args)
             if (!FindMethod(o.methods.back()))
                 throw UsageError("unknown method '" + o.methods.back() +
                                  "' (mains, freq, tvr, rheostat, pulse, multispeed)");
-        } else if (a == "--answers") {
-            o.answersFile = value();
-        } else if (a == "--answer") {
-            o.answers.push_back(value());
-        } else if (a == "--transcript") {
-            o.transcript = true;
-        } else if (a == "--json") {
-            o.json = true;
         } else {
             throw UsageError("unknown option '" + a + "'");
         }
@@ -147,13 +123,6 @@ AcOptions ParseOptions(const std::vector<std::string>& args)
             throw UsageError("--speeds must equal the number of --speed-motor files");
     }
     return o;
-}
-
-void PrintText(const std::string& line, std::ostream& out)
-{
-    for (char c : line)
-        out.put(c == '\r' ? '\n' : c);
-    out.put('\n');
 }
 
 // The prompts of the set-up: the number of speeds is answered from the options, notices go to
@@ -269,11 +238,7 @@ void WriteJson(const std::vector<RunRecord>& runs, const acdrive::AcWorkingData&
         w.String(r.title);
         w.Key("completed");
         w.Bool(r.completed);
-        w.Key("error");
-        if (r.error.empty())
-            w.Null();
-        else
-            w.String(r.error);
+        WriteTextOrNull(w, "error", r.error);
         w.Key("pointCount");
         w.Integer(r.pointCount);
         w.Key("stretches");
@@ -286,45 +251,18 @@ void WriteJson(const std::vector<RunRecord>& runs, const acdrive::AcWorkingData&
             w.Integer(acdrive::ClassifyStretch(data.tachoPoints[i].speed, data.tachoPoints[i + 1].speed));
             w.Key("label");
             w.String(data.stretchLabels[i]);
-            w.Key("efficiency");
-            w.Number(data.stretchEfficiency[i]);
-            w.Key("powerFactor");
-            w.Number(data.stretchPowerFactor[i]);
-            w.Key("activePower");
-            w.Number(data.stretchActivePower[i]);
-            w.Key("reactivePower");
-            w.Number(data.stretchReactivePower[i]);
-            w.Key("shaftPower");
-            w.Number(data.stretchShaftPower[i]);
-            w.Key("losses");
-            w.Number(data.stretchLosses[i]);
+            WriteNumber(w, "efficiency", data.stretchEfficiency[i]);
+            WriteNumber(w, "powerFactor", data.stretchPowerFactor[i]);
+            WriteNumber(w, "activePower", data.stretchActivePower[i]);
+            WriteNumber(w, "reactivePower", data.stretchReactivePower[i]);
+            WriteNumber(w, "shaftPower", data.stretchShaftPower[i]);
+            WriteNumber(w, "losses", data.stretchLosses[i]);
             w.EndObject();
         }
         w.EndArray();
-        w.Key("notices");
-        w.BeginArray();
-        for (std::size_t k = r.firstNotice; k < r.lastNotice; ++k)
-            w.String(prompter.notices()[k]);
-        w.EndArray();
-        w.Key("questions");
-        w.BeginArray();
-        for (std::size_t k = r.firstQuestion; k < r.lastQuestion; ++k) {
-            const drive::PromptRecord& q = prompter.questions()[k];
-            w.BeginObject();
-            w.Key("kind");
-            w.String(drive::PromptKindName(q.kind));
-            w.Key("text");
-            w.String(q.text);
-            w.Key("answer");
-            w.String(q.answer);
-            w.EndObject();
-        }
-        w.EndArray();
-        w.Key("report");
-        w.BeginArray();
-        for (const std::string& line : r.report)
-            w.String(line);
-        w.EndArray();
+        WriteTexts(w, "notices", prompter.notices(), r.firstNotice, r.lastNotice);
+        WriteQuestions(w, prompter.questions(), r.firstQuestion, r.lastQuestion);
+        WriteTexts(w, "report", r.report, 0, r.report.size());
         w.EndObject();
     }
     w.EndArray();
@@ -341,7 +279,7 @@ int RunAc(const std::vector<std::string>& args)
     acdrive::CalculationMenu menu{};
     try {
         options = ParseOptions(args);
-        SetUpPrompter setUpPrompter(options.transcript);
+        SetUpPrompter setUpPrompter(options.run.transcript);
         SetUp(options, data, menu, setUpPrompter);
     } catch (const HelpRequested&) {
         std::cout << kUsage;
@@ -370,14 +308,14 @@ int RunAc(const std::vector<std::string>& args)
         }
     }
 
-    std::deque<std::string> answers;
-    if (!CollectAnswers(options.answersFile, options.answers, answers)) {
-        std::cerr << "drivecalc ac: cannot read the answers file " << options.answersFile << '\n';
+    std::optional<drive::ScriptedPrompter> made;
+    try {
+        made.emplace(MakePrompter(options.run));
+    } catch (const UsageError& e) {
+        std::cerr << "drivecalc ac: " << e.what() << '\n';
         return kExitUsage;
     }
-    drive::ScriptedPrompter prompter(std::move(answers));
-    if (options.transcript)
-        prompter.SetObserver([](const std::string& line) { std::cerr << line << '\n'; });
+    drive::ScriptedPrompter& prompter = *made;
 
     std::vector<RunRecord> runs;
     int status = kExitOk;
@@ -409,13 +347,10 @@ int RunAc(const std::vector<std::string>& args)
         r.lastNotice = prompter.notices().size();
         r.lastQuestion = prompter.questions().size();
         r.report = pane.lines();
-        if (!options.transcript) {
-            for (std::size_t k = r.firstNotice; k < r.lastNotice; ++k)
-                PrintText(prompter.notices()[k], std::cerr);
-        }
+        PrintNotices(prompter, r.firstNotice, options.run.transcript);
         if (!r.error.empty())
             std::cerr << r.error << '\n';
-        if (!options.json) {
+        if (!options.run.json) {
             for (const std::string& line : r.report)
                 PrintText(line, std::cout);
         }
@@ -423,7 +358,7 @@ int RunAc(const std::vector<std::string>& args)
         if (stop)
             break;
     }
-    if (options.json)
+    if (options.run.json)
         WriteJson(runs, data, prompter, std::cout);
     return status;
 }

@@ -10,7 +10,7 @@
 #include "dcdrive/calc/generatormotor.h"
 #include "dcdrive/data/motordata.h"
 #include "dcdrive/data/tachogrid.h"
-#include "drivecalc/answers.h"
+#include "drivecalc/batchrun.h"
 #include "drivecalc/exitstatus.h"
 #include "drivecalc/json.h"
 #include "drivecalc/usage.h"
@@ -31,21 +31,8 @@ struct DcOptions {
     std::optional<std::string> ep, rp, px, ki, kf;
     bool ramp = false;
     bool sourceData = false;
-    std::string answersFile;
-    std::vector<std::string> answers;
-    bool transcript = false;
-    bool json = false;
+    AnswerOptions run;
 };
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-struct HelpRequested { };
-
-// A file named on the command line that cannot be opened; its message has been shown.
-struct FileNotOpened { };
 
 // The inputs were refused before the calculation started.
 struct InputsRefused { };
@@ -125,15 +112,12 @@ std::pair<int, std::string> ParseMotorEdit(const std::string& text)
 DcOptions ParseOptions(const std::vector<std::string>& args)
 {
     DcOptions o;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        auto value = [&]() -> const std::string& {
-            if (k + 1 >= args.size())
-                throw UsageError(a + " needs a value");
-            return args[++k];
-        };
-        if (a == "--help" || a == "-h") {
-            throw HelpRequested();
+    ArgumentReader reader(args);
+    while (const std::optional<std::string> option = reader.Next()) {
+        const std::string& a = *option;
+        auto value = [&]() -> const std::string& { return reader.Value(); };
+        if (o.run.Take(a, reader)) {
+            continue;
         } else if (a == "--diagram") {
             o.diagramFile = value();
         } else if (a == "--motor") {
@@ -164,14 +148,6 @@ DcOptions ParseOptions(const std::vector<std::string>& args)
             o.kf = value();
         } else if (a == "--source-data") {
             o.sourceData = true;
-        } else if (a == "--answers") {
-            o.answersFile = value();
-        } else if (a == "--answer") {
-            o.answers.push_back(value());
-        } else if (a == "--transcript") {
-            o.transcript = true;
-        } else if (a == "--json") {
-            o.json = true;
         } else {
             throw UsageError("unknown option '" + a + "'");
         }
@@ -256,19 +232,6 @@ Outcome Run(const DcOptions& o, dcdrive::DcWorkingData& data, drive::Prompter& p
         dcdrive::CalculateConverterMotor(coefficients, form.sourceData, data, prompter, memo, windows));
 }
 
-void PrintText(const std::string& line, std::ostream& out)
-{
-    for (char c : line)
-        out.put(c == '\r' ? '\n' : c);
-    out.put('\n');
-}
-
-void NumberField(JsonWriter& w, const char* key, double value)
-{
-    w.Key(key);
-    w.Number(value);
-}
-
 void WriteJson(const DcOptions& o, Outcome outcome, const std::string& error, const dcdrive::DcWorkingData& d,
     const drive::ScriptedPrompter& prompter, const drive::LineBuffer& memo, std::ostream& out)
 {
@@ -280,44 +243,20 @@ void WriteJson(const DcOptions& o, Outcome outcome, const std::string& error, co
     w.String(o.system);
     w.Key("outcome");
     w.String(OutcomeName(outcome));
-    w.Key("error");
-    if (error.empty())
-        w.Null();
-    else
-        w.String(error);
-    w.Key("messages");
-    w.BeginArray();
-    for (const std::string& text : prompter.notices())
-        w.String(text);
-    w.EndArray();
-    w.Key("questions");
-    w.BeginArray();
-    for (const drive::PromptRecord& q : prompter.questions()) {
-        w.BeginObject();
-        w.Key("kind");
-        w.String(drive::PromptKindName(q.kind));
-        w.Key("text");
-        w.String(q.text);
-        w.Key("answer");
-        w.String(q.answer);
-        w.EndObject();
-    }
-    w.EndArray();
-    w.Key("memo");
-    w.BeginArray();
-    for (const std::string& line : memo.lines())
-        w.String(line);
-    w.EndArray();
+    WriteTextOrNull(w, "error", error);
+    WriteTexts(w, "messages", prompter.notices(), 0, prompter.notices().size());
+    WriteQuestions(w, prompter.questions(), 0, prompter.questions().size());
+    WriteTexts(w, "memo", memo.lines(), 0, memo.lines().size());
 
     w.Key("motor");
     w.BeginObject();
-    NumberField(w, "emfCoefficient", d.emfCoefficient);
-    NumberField(w, "idealNoLoadSpeed", d.idealNoLoadSpeed);
-    NumberField(w, "nominalTorque", d.nominalTorque);
-    NumberField(w, "allowedAcceleration", d.allowedAcceleration);
-    NumberField(w, "staticCurrent", d.staticCurrent);
-    NumberField(w, "staticCurrentRatio", d.staticCurrentRatio);
-    NumberField(w, "staticLoadLosses", d.staticLoadLosses);
+    WriteNumber(w, "emfCoefficient", d.emfCoefficient);
+    WriteNumber(w, "idealNoLoadSpeed", d.idealNoLoadSpeed);
+    WriteNumber(w, "nominalTorque", d.nominalTorque);
+    WriteNumber(w, "allowedAcceleration", d.allowedAcceleration);
+    WriteNumber(w, "staticCurrent", d.staticCurrent);
+    WriteNumber(w, "staticCurrentRatio", d.staticCurrentRatio);
+    WriteNumber(w, "staticLoadLosses", d.staticLoadLosses);
     w.EndObject();
 
     w.Key("stretches");
@@ -327,36 +266,36 @@ void WriteJson(const DcOptions& o, Outcome outcome, const std::string& error, co
         w.BeginObject();
         w.Key("index");
         w.Integer(i);
-        NumberField(w, "loss", d.stretchLoss[at]);
-        NumberField(w, "staticLoss", d.stretchStaticLoss[at]);
-        NumberField(w, "crossLoss", d.stretchCrossLoss[at]);
-        NumberField(w, "current", d.stretchCurrent[at]);
-        NumberField(w, "i2t", d.stretchI2t[at]);
-        NumberField(w, "torque", d.stretchTorque[at]);
-        NumberField(w, "power", d.stretchPower[at]);
-        NumberField(w, "time", d.stretchTime[at]);
+        WriteNumber(w, "loss", d.stretchLoss[at]);
+        WriteNumber(w, "staticLoss", d.stretchStaticLoss[at]);
+        WriteNumber(w, "crossLoss", d.stretchCrossLoss[at]);
+        WriteNumber(w, "current", d.stretchCurrent[at]);
+        WriteNumber(w, "i2t", d.stretchI2t[at]);
+        WriteNumber(w, "torque", d.stretchTorque[at]);
+        WriteNumber(w, "power", d.stretchPower[at]);
+        WriteNumber(w, "time", d.stretchTime[at]);
         w.EndObject();
     }
     w.EndArray();
 
     w.Key("totals");
     w.BeginObject();
-    NumberField(w, "totalLoss", d.totalLoss);
-    NumberField(w, "sumI2t", d.sumI2t);
-    NumberField(w, "sumBetaT", d.sumBetaT);
-    NumberField(w, "totalEnergy", d.totalEnergy);
-    NumberField(w, "cycleWorkTime", d.cycleWorkTime);
-    NumberField(w, "pauseTime", d.pauseTime);
+    WriteNumber(w, "totalLoss", d.totalLoss);
+    WriteNumber(w, "sumI2t", d.sumI2t);
+    WriteNumber(w, "sumBetaT", d.sumBetaT);
+    WriteNumber(w, "totalEnergy", d.totalEnergy);
+    WriteNumber(w, "cycleWorkTime", d.cycleWorkTime);
+    WriteNumber(w, "pauseTime", d.pauseTime);
     w.EndObject();
 
     w.Key("cycle");
     w.BeginObject();
-    NumberField(w, "efficiency", d.efficiency);
-    NumberField(w, "heatingCurrent", d.heatingCurrent);
-    NumberField(w, "actualDutyFactor", d.actualDutyFactor);
-    NumberField(w, "dutyCorrection", d.dutyCorrection);
-    NumberField(w, "equivalentCurrent", d.equivalentCurrent);
-    NumberField(w, "dutyDeviation", d.dutyDeviation);
+    WriteNumber(w, "efficiency", d.efficiency);
+    WriteNumber(w, "heatingCurrent", d.heatingCurrent);
+    WriteNumber(w, "actualDutyFactor", d.actualDutyFactor);
+    WriteNumber(w, "dutyCorrection", d.dutyCorrection);
+    WriteNumber(w, "equivalentCurrent", d.equivalentCurrent);
+    WriteNumber(w, "dutyDeviation", d.dutyDeviation);
     w.EndObject();
     w.EndObject();
     out << w.text() << '\n';
@@ -377,28 +316,25 @@ int RunDc(const std::vector<std::string>& args)
         return kExitUsage;
     }
 
-    std::deque<std::string> answers;
-    if (!CollectAnswers(options.answersFile, options.answers, answers)) {
-        std::cerr << "drivecalc dc: cannot read the answers file " << options.answersFile << '\n';
+    std::optional<drive::ScriptedPrompter> made;
+    try {
+        made.emplace(MakePrompter(options.run));
+    } catch (const UsageError& e) {
+        std::cerr << "drivecalc dc: " << e.what() << '\n';
         return kExitUsage;
     }
-    drive::ScriptedPrompter prompter(std::move(answers));
-    if (options.transcript)
-        prompter.SetObserver([](const std::string& line) { std::cerr << line << '\n'; });
+    drive::ScriptedPrompter& prompter = *made;
 
     dcdrive::DcWorkingData data;
     drive::LineBuffer memo;
-    BatchWindows windows(options.transcript);
+    BatchWindows windows(options.run.transcript);
     Outcome outcome = Outcome::Error;
     std::string error;
     int status = kExitOk;
     try {
         outcome = Run(options, data, prompter, memo, windows);
     } catch (const FileNotOpened&) {
-        if (!options.transcript) {
-            for (const std::string& text : prompter.notices())
-                PrintText(text, std::cerr);
-        }
+        PrintNotices(prompter, 0, options.run.transcript);
         return kExitUsage;
     } catch (const InputsRefused&) {
         outcome = Outcome::Refused;
@@ -429,15 +365,12 @@ int RunDc(const std::vector<std::string>& args)
         }
     }
 
-    if (!options.transcript) {
-        for (const std::string& text : prompter.notices())
-            PrintText(text, std::cerr);
-    }
+    PrintNotices(prompter, 0, options.run.transcript);
     if (!windows.refusal.empty())
         std::cerr << "drivecalc dc: " << windows.refusal << '\n';
     if (!error.empty())
         std::cerr << error << '\n';
-    if (options.json) {
+    if (options.run.json) {
         WriteJson(options, outcome, error, data, prompter, memo, std::cout);
     } else {
         for (const std::string& line : memo.lines())
