@@ -277,8 +277,10 @@ int RunAc(const std::vector<std::string>& args)
     AcOptions options;
     acdrive::AcWorkingData data;
     acdrive::CalculationMenu menu{};
+    std::optional<drive::ScriptedPrompter> made;  // the run's prompter, once the options are read
     try {
         options = ParseOptions(args);
+        made.emplace(MakePrompter(options.run));
         SetUpPrompter setUpPrompter(options.run.transcript);
         SetUp(options, data, menu, setUpPrompter);
     } catch (const HelpRequested&) {
@@ -308,13 +310,6 @@ int RunAc(const std::vector<std::string>& args)
         }
     }
 
-    std::optional<drive::ScriptedPrompter> made;
-    try {
-        made.emplace(MakePrompter(options.run));
-    } catch (const UsageError& e) {
-        std::cerr << "drivecalc ac: " << e.what() << '\n';
-        return kExitUsage;
-    }
     drive::ScriptedPrompter& prompter = *made;
 
     std::vector<RunRecord> runs;

@@ -306,8 +306,10 @@ void WriteJson(const DcOptions& o, Outcome outcome, const std::string& error, co
 int RunDc(const std::vector<std::string>& args)
 {
     DcOptions options;
+    std::optional<drive::ScriptedPrompter> made;  // the run's prompter, once the options are read
     try {
         options = ParseOptions(args);
+        made.emplace(MakePrompter(options.run));
     } catch (const HelpRequested&) {
         std::cout << kUsage;
         return kExitOk;
@@ -316,13 +318,6 @@ int RunDc(const std::vector<std::string>& args)
         return kExitUsage;
     }
 
-    std::optional<drive::ScriptedPrompter> made;
-    try {
-        made.emplace(MakePrompter(options.run));
-    } catch (const UsageError& e) {
-        std::cerr << "drivecalc dc: " << e.what() << '\n';
-        return kExitUsage;
-    }
     drive::ScriptedPrompter& prompter = *made;
 
     dcdrive::DcWorkingData data;
