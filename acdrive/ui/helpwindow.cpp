@@ -1,8 +1,8 @@
 #include "acdrive/ui/helpwindow.h"
 
 #include "acdrive/ui/artwork.h"
-#include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
+#include "common/ui/placement.h"
 
 #include <QTextBrowser>
 #include <QUrl>
@@ -24,7 +24,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     browser_->setOpenExternalLinks(false);
     browser_->setSource(QUrl(QStringLiteral("qrc:/help/acdrive-help.html")));
     layout->addWidget(browser_);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 } // namespace acdrive::ui

@@ -1,6 +1,5 @@
 #include "acdrive/ui/keyfilter.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -16,7 +15,7 @@ bool IsNumericKey(char16_t key)
 } // namespace
 
 NumericFieldFilter::NumericFieldFilter(QObject* parent)
-    : QObject(parent)
+    : KeyPressFilter(&NumericFieldFilter::Accepts, parent)
 {
 }
 
@@ -44,16 +43,6 @@ bool NumericFieldFilter::Accepts(const QKeyEvent& event)
             return false;
     }
     return true;
-}
-
-bool NumericFieldFilter::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && !Accepts(*static_cast<QKeyEvent*>(event))) {
-        QApplication::beep();
-        emit keyRejected();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace acdrive::ui

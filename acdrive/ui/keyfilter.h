@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include "common/ui/keypressfilter.h"
 
 class QKeyEvent;
 
@@ -9,7 +9,7 @@ namespace acdrive::ui {
 // The key filter of the numeric fields: digits, the comma and backspace are typed; any other
 // character (a minus sign, a point, a letter, a paste) is discarded with the system's beep.
 // Keys that type nothing (arrows, Delete, Enter, Tab, Escape) keep their usual meaning.
-class NumericFieldFilter : public QObject {
+class NumericFieldFilter : public drive::ui::KeyPressFilter {
     Q_OBJECT
 public:
     explicit NumericFieldFilter(QObject* parent = nullptr);
@@ -19,13 +19,6 @@ public:
 
     // Whether the key press reaches the field.
     static bool Accepts(const QKeyEvent& event);
-
-signals:
-    // A key was discarded (after the beep).
-    void keyRejected();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace acdrive::ui

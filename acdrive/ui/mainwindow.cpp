@@ -8,13 +8,13 @@
 #include "acdrive/ui/messageboxes.h"
 #include "acdrive/ui/motorwindow.h"
 #include "acdrive/ui/picturefiles.h"
-#include "acdrive/ui/placement.h"
 #include "acdrive/ui/resultspane.h"
 #include "acdrive/ui/secondgraph.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachochart.h"
 #include "acdrive/ui/tachowindow.h"
 #include "acdrive/ui/uitexts.h"
+#include "common/ui/placement.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -538,7 +538,7 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        CentreOnScreen(this);
+        drive::ui::CentreOnScreen(this);
     }
 }
 

@@ -3,7 +3,7 @@
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/keyfilter.h"
 #include "acdrive/ui/messageboxes.h"
-#include "acdrive/ui/placement.h"
+#include "common/ui/placement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -171,7 +171,7 @@ void MotorWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     ShowMotorData(data_, texts_);
     ShowTexts();
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
     fields_[0]->setFocus();
 }
 

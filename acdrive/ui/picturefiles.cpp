@@ -6,17 +6,7 @@
 #include "common/errors.h"
 #include "common/filedialogs.h"
 
-
 namespace acdrive::ui {
-
-QString DialogFilter(const char* filter)
-{
-    const QString text = QString::fromUtf8(filter);
-    const qsizetype bar = text.indexOf(u'|');
-    if (bar < 0)
-        return text;
-    return QStringLiteral("%1 (%2)").arg(text.left(bar), text.mid(bar + 1));
-}
 
 QString AskPictureName(drive::FileDialogs& dialogs)
 {

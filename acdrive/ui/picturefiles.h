@@ -12,10 +12,6 @@ namespace acdrive::ui {
 
 class TachogramChart;
 
-// A file dialog filter from its "description|pattern" form ("Точечные рисунки|*.bmp" gives
-// "Точечные рисунки (*.bmp)").
-QString DialogFilter(const char* filter);
-
 // Asks for the name of a chart picture in a save dialog (filter "Точечные рисунки|*.bmp");
 // empty when cancelled.
 QString AskPictureName(drive::FileDialogs& dialogs);

@@ -5,33 +5,37 @@
 #include "acdrive/ui/mainwindow.h"
 #include "acdrive/ui/motorwindow.h"
 #include "acdrive/ui/promptdialogs.h"
-#include "acdrive/ui/qtfiledialogs.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachowindow.h"
 #include "acdrive/ui/tour.h"
-
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTimer>
-#include <QTranslator>
+#include "common/ui/application.h"
+#include "common/ui/qtfiledialogs.h"
 
 namespace acdrive::ui {
+namespace {
+
+// The object names of the file dialogs: SaveDialog for every save, OpenDialog for every open.
+QString FileDialogName(bool save, const std::string&)
+{
+    return save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog");
+}
+
+} // namespace
 
 AcProgram::AcProgram()
 {
     main_ = std::make_unique<TForm1>(data_);
     prompter_ = std::make_unique<DialogPrompter>(main_.get());
-    fileDialogs_ = std::make_unique<QtFileDialogs>(main_.get());
+    fileDialogs_ = std::make_unique<drive::ui::QtFileDialogs>(FileDialogName, main_.get());
 
     editorPrompter_ = std::make_unique<DialogPrompter>(nullptr);
-    editorFileDialogs_ = std::make_unique<QtFileDialogs>(nullptr);
+    editorFileDialogs_ = std::make_unique<drive::ui::QtFileDialogs>(FileDialogName);
     editor_ = std::make_unique<TForm2>(data_, *editorFileDialogs_, *editorPrompter_);
     editorPrompter_->SetBoxParent(editor_.get());
     editorFileDialogs_->SetParent(editor_.get());
 
     motorPrompter_ = std::make_unique<DialogPrompter>(nullptr);
-    motorFileDialogs_ = std::make_unique<QtFileDialogs>(nullptr);
+    motorFileDialogs_ = std::make_unique<drive::ui::QtFileDialogs>(FileDialogName);
     motor_ = std::make_unique<MotorWindow>(data_, *motorFileDialogs_, *motorPrompter_);
     motorPrompter_->SetBoxParent(motor_.get());
     motorFileDialogs_->SetParent(motor_.get());
@@ -56,28 +60,12 @@ AcProgram::~AcProgram() = default;
 
 int RunProgram(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("acdrive"));
-    QApplication::setWindowIcon(ProgramIcon());
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    // The standard dialogs (files, printer, Yes/No) speak Russian like the rest of the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
+    drive::ui::Application app(argc, argv, QStringLiteral("acdrive"), &ProgramIcon);
     AcProgram program;
     program.mainWindow().show();
-
-    // Hidden switches for the project's own scripts: a guided tour that saves a picture of each
-    // window into a folder, and an exit as soon as the main window is up (start-up timing).
-    const QByteArray tourFolder = qgetenv("ACDRIVE_TOUR");
-    std::unique_ptr<Tour> tour;
-    if (!tourFolder.isEmpty())
-        tour = std::make_unique<Tour>(program, QString::fromLocal8Bit(tourFolder));
-    else if (qEnvironmentVariableIsSet("ACDRIVE_QUIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    return app.exec();
+    // A guided tour saves a picture of each window into a folder.
+    return app.Run("ACDRIVE_TOUR", "ACDRIVE_QUIT_WHEN_SHOWN",
+        [&program](const QString& folder) { return std::make_unique<Tour>(program, folder); });
 }
 
 } // namespace acdrive::ui

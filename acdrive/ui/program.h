@@ -4,13 +4,16 @@
 
 #include <memory>
 
+namespace drive::ui {
+class QtFileDialogs;
+}
+
 namespace acdrive::ui {
 
 class ChoiceDialog;
 class DialogPrompter;
 class MotorWindow;
 class NumberDialog;
-class QtFileDialogs;
 class TForm2;
 class SplashWindow;
 class TForm1;
@@ -32,7 +35,7 @@ public:
     NumberDialog& numberDialog() { return *numberDialog_; }
     ChoiceDialog& choiceDialog() { return *choiceDialog_; }
     DialogPrompter& prompter() { return *prompter_; }
-    QtFileDialogs& fileDialogs() { return *fileDialogs_; }
+    drive::ui::QtFileDialogs& fileDialogs() { return *fileDialogs_; }
 
 private:
     AcWorkingData data_ {};
@@ -47,9 +50,9 @@ private:
     std::unique_ptr<DialogPrompter> prompter_;
     std::unique_ptr<DialogPrompter> editorPrompter_;
     std::unique_ptr<DialogPrompter> motorPrompter_;
-    std::unique_ptr<QtFileDialogs> fileDialogs_;
-    std::unique_ptr<QtFileDialogs> editorFileDialogs_;
-    std::unique_ptr<QtFileDialogs> motorFileDialogs_;
+    std::unique_ptr<drive::ui::QtFileDialogs> fileDialogs_;
+    std::unique_ptr<drive::ui::QtFileDialogs> editorFileDialogs_;
+    std::unique_ptr<drive::ui::QtFileDialogs> motorFileDialogs_;
 };
 
 // Sets up the application (Russian texts of the standard dialogs, the program icon), creates

@@ -2,8 +2,8 @@
 
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/keyfilter.h"
-#include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
+#include "common/ui/placement.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,7 +78,7 @@ std::optional<QString> NumberDialog::Ask(const QString& question)
 void NumberDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 ChoiceDialog::ChoiceDialog(QWidget* parent)
@@ -117,7 +117,7 @@ std::optional<bool> ChoiceDialog::Ask(const QString& question, const QString& fi
 void ChoiceDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 } // namespace acdrive::ui

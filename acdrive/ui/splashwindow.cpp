@@ -1,8 +1,8 @@
 #include "acdrive/ui/splashwindow.h"
 
 #include "acdrive/ui/artwork.h"
-#include "acdrive/ui/placement.h"
 #include "acdrive/ui/uitexts.h"
+#include "common/ui/placement.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -74,7 +74,7 @@ void SplashWindow::mousePressEvent(QMouseEvent*)
 void SplashWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 } // namespace acdrive::ui

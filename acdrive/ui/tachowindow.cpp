@@ -4,11 +4,11 @@
 #include "acdrive/ui/artwork.h"
 #include "acdrive/ui/messageboxes.h"
 #include "acdrive/ui/picturefiles.h"
-#include "acdrive/ui/placement.h"
 #include "acdrive/ui/secondgraph.h"
 #include "acdrive/ui/tachochart.h"
 #include "acdrive/ui/uitexts.h"
 #include "common/tahfile.h"
+#include "common/ui/placement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -196,7 +196,7 @@ void TForm2::Open()
     EnsureBuilt();
     if (!placed_) {
         placed_ = true;
-        CentreOnScreen(this);
+        drive::ui::CentreOnScreen(this);
     }
     show();
     raise();

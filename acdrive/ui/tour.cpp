@@ -2,15 +2,13 @@
 
 #include "acdrive/ui/helpwindow.h"
 #include "acdrive/ui/mainwindow.h"
-#include "acdrive/ui/modalscript.h"
 #include "acdrive/ui/program.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachowindow.h"
+#include "common/ui/modalscript.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -18,36 +16,17 @@
 #include <cstdio>
 
 namespace acdrive::ui {
-namespace {
-
-// Lets the windows lay themselves out and paint.
-void Settle()
-{
-    for (int k = 0; k < 5; ++k)
-        QApplication::processEvents();
-}
-
-} // namespace
 
 Tour::Tour(AcProgram& program, const QString& folder)
     : program_(program)
-    , folder_(folder)
+    , pictures_(folder, "acdrive")
 {
-    QDir().mkpath(folder_);
     QTimer::singleShot(200, this, &Tour::Run);
-}
-
-void Tour::Save(QWidget* window, const QString& name)
-{
-    Settle();
-    const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path, "PNG"))
-        std::fprintf(stderr, "acdrive: cannot write %s\n", qPrintable(path));
 }
 
 void Tour::RunWithAnswers(AcCommand command, const QStringList& answers)
 {
-    ModalScript script(60000);
+    drive::ui::ModalScript script(60000);
     for (const QString& answer : answers) {
         script.Then([this, answer](QWidget* dialog) {
             const bool choice = answer.startsWith(u'#');
@@ -58,7 +37,7 @@ void Tour::RunWithAnswers(AcCommand command, const QStringList& answers)
                 dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(answer);
             const QString name = choice ? QStringLiteral("dialog-choice") : QStringLiteral("dialog-number");
             if (!saved_.contains(name)) {
-                Save(dialog, name);
+                pictures_.Save(dialog, name);
                 saved_.append(name);
             }
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
@@ -82,27 +61,27 @@ void Tour::Run()
             QStringLiteral("0") });
     RunWithAnswers(
         AcCommand::VoltageRegulator, { QStringLiteral("#2"), QStringLiteral("0,95"), QStringLiteral("0") });
-    Save(&main, QStringLiteral("main-results"));
+    pictures_.Save(&main, QStringLiteral("main-results"));
 
     main.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
     main.findChild<QToolButton*>(QStringLiteral("ToolButton7"))->setChecked(true);
     main.ShowTachogram();
-    Save(&main, QStringLiteral("main-tachogram"));
+    pictures_.Save(&main, QStringLiteral("main-tachogram"));
     main.findChild<QToolButton*>(QStringLiteral("ToolButton8"))->setChecked(true);
     main.ShowPie();
-    Save(&main, QStringLiteral("main-pie"));
+    pictures_.Save(&main, QStringLiteral("main-pie"));
     main.findChild<QToolButton*>(QStringLiteral("ToolButton9"))->setChecked(true);
     main.ShowBar();
-    Save(&main, QStringLiteral("main-bar"));
+    pictures_.Save(&main, QStringLiteral("main-bar"));
 
     program_.editor().Open();
-    Save(&program_.editor(), QStringLiteral("editor"));
+    pictures_.Save(&program_.editor(), QStringLiteral("editor"));
     program_.editor().close();
 
     {
-        ModalScript motorScript(30000);
+        drive::ui::ModalScript motorScript(30000);
         motorScript.Then([&](QWidget* window) {
-            Save(window, QStringLiteral("motor"));
+            pictures_.Save(window, QStringLiteral("motor"));
             if (auto* cancel = window->findChild<QToolButton*>(QStringLiteral("SpeedButton4")))
                 cancel->click();
         });
@@ -111,10 +90,10 @@ void Tour::Run()
 
     main.ShowHelp();
     if (auto* help = main.findChild<HelpWindow*>())
-        Save(help, QStringLiteral("help"));
+        pictures_.Save(help, QStringLiteral("help"));
 
     program_.splash().show();
-    Save(&program_.splash(), QStringLiteral("splash"));
+    pictures_.Save(&program_.splash(), QStringLiteral("splash"));
     program_.splash().hide();
 
     QApplication::quit();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acdrive/calc/commands.h"
+#include "common/ui/tourpictures.h"
 
 #include <QObject>
 #include <QString>
@@ -20,13 +21,12 @@ public:
 
 private:
     void Run();
-    void Save(QWidget* window, const QString& name);
     // Runs a calculation command answering its dialogs in order: a number text, or "#1" / "#2"
     // for the first or second option of a choice.
     void RunWithAnswers(AcCommand command, const QStringList& answers);
 
     AcProgram& program_;
-    QString folder_;
+    drive::ui::TourPictures pictures_;
     QStringList saved_; // pictures of the dialogs already saved
 };
 

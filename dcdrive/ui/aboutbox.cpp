@@ -1,5 +1,6 @@
 #include "dcdrive/ui/aboutbox.h"
 
+#include "common/ui/placement.h"
 #include "dcdrive/ui/artwork.h"
 #include "dcdrive/ui/controls.h"
 #include "dcdrive/ui/uitexts.h"
@@ -94,7 +95,7 @@ TForm3::TForm3(QWidget* parent)
 void TForm3::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)

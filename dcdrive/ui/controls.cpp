@@ -2,11 +2,9 @@
 
 #include "dcdrive/ui/numericedit.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QScreen>
 #include <QToolButton>
 
 namespace dcdrive::ui {
@@ -45,16 +43,6 @@ QLineEdit* MakeNumericEdit(QWidget* parent, const char* name, const QString& tex
 QLabel* MakeLabel(QWidget* parent, const char* text)
 {
     return new QLabel(QString::fromUtf8(text), parent);
-}
-
-void CentreOnScreen(QWidget* window)
-{
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 QFont FittingFont(const QFont& base, const std::function<bool(const QFont&)>& fits, qreal smallest)

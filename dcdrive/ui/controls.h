@@ -1,6 +1,6 @@
 #pragma once
 
-// Controls and placement shared by the windows.
+// Controls and fonts shared by the windows.
 
 #include "dcdrive/ui/artwork.h"
 
@@ -35,9 +35,6 @@ QLineEdit* MakeNumericEdit(QWidget* parent, const char* name, const QString& tex
 
 // A label with a text of the windows.
 QLabel* MakeLabel(QWidget* parent, const char* text);
-
-// Moves a window to the centre of its screen.
-void CentreOnScreen(QWidget* window);
 
 // The first of `base`, then a semi-condensed face of it, then both at smaller sizes (down to
 // `smallest` points) in which `fits` holds; the last one tried when none does. The windows keep

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "common/filedialogs.h"
 #include "common/prompter.h"
 
 #include <string>
 
-class QString;
 class QWidget;
 
 namespace dcdrive::ui {
@@ -31,16 +29,5 @@ private:
 
     QWidget* mainWindow_;
 };
-
-// The platform's open and save dialogs. The dialogs never ask about replacing a file: the core
-// asks where a file type needs it, about the name it will really write.
-class PlatformFileDialogs : public drive::FileDialogs {
-public:
-    std::optional<std::string> GetSaveFileName(const std::string& filter) override;
-    std::optional<std::string> GetOpenFileName(const std::string& filter) override;
-};
-
-// A filter "Описание|*.ext" in the form of the Qt dialogs, "Описание (*.ext)".
-QString DialogFilter(const std::string& filter);
 
 } // namespace dcdrive::ui

@@ -1,5 +1,6 @@
 #include "dcdrive/ui/mainwindow.h"
 
+#include "common/ui/placement.h"
 #include "dcdrive/calc/entrychecks.h"
 #include "dcdrive/data/tachogrid.h"
 #include "dcdrive/ui/aboutbox.h"
@@ -131,7 +132,7 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        CentreOnScreen(this);
+        drive::ui::CentreOnScreen(this);
     }
 }
 

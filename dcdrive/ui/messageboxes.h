@@ -1,11 +1,10 @@
 #pragma once
 
-// The platform's standard boxes: the program's messages, the Yes/No questions and the error box
-// that reports a failed command while the program goes on running.
+// The standard boxes captioned with the program's main caption.
 
-#include "common/errors.h"
+#include "common/ui/messageboxes.h"
+#include "dcdrive/ui/uitexts.h"
 
-#include <exception>
 #include <string>
 #include <utility>
 
@@ -13,23 +12,22 @@ class QWidget;
 
 namespace dcdrive::ui {
 
-// A plain message with an OK button; "\r" breaks the text into lines.
-void ShowMessageBox(QWidget* parent, const std::string& text);
+// A plain message with an OK button (MessageBox); "\r" breaks the text into lines.
+inline void ShowMessageBox(QWidget* parent, const std::string& text)
+{
+    drive::ui::ShowMessageBox(parent, kMainCaption, "MessageBox", text);
+}
 
 // A confirmation with the buttons Yes and No; true for Yes.
-bool AskYesNoBox(QWidget* parent, const std::string& question);
-
-// The standard error box with the error's message.
-void ShowErrorBox(QWidget* parent, const std::exception& error);
+inline bool AskYesNoBox(QWidget* parent, const std::string& question)
+{
+    return drive::ui::AskYesNoBox(parent, kMainCaption, question);
+}
 
 // Runs a command of a window; an error that ends the command is shown in the error box.
 template <typename Command> void Guarded(QWidget* parent, Command&& command)
 {
-    try {
-        std::forward<Command>(command)();
-    } catch (const drive::PlatformError& error) {
-        ShowErrorBox(parent, error);
-    }
+    drive::ui::Guarded(parent, kMainCaption, std::forward<Command>(command));
 }
 
 } // namespace dcdrive::ui

@@ -1,5 +1,6 @@
 #include "dcdrive/ui/motorwindow.h"
 
+#include "common/ui/placement.h"
 #include "dcdrive/ui/controls.h"
 #include "dcdrive/ui/messageboxes.h"
 #include "dcdrive/ui/uitexts.h"
@@ -88,7 +89,7 @@ TForm2::TForm2(DcServices& services, QWidget* parent)
 void TForm2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 void TForm2::LoadMotorDataFile()

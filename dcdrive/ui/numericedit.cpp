@@ -2,7 +2,6 @@
 
 #include "dcdrive/data/keyfilter.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -36,16 +35,6 @@ bool DcKeyFilterObject::Accepts(const QKeyEvent& event)
             return false;
     }
     return true;
-}
-
-bool DcKeyFilterObject::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && !Accepts(*static_cast<QKeyEvent*>(event))) {
-        QApplication::beep();
-        emit keyRejected();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace dcdrive::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include "common/ui/keypressfilter.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -11,11 +11,11 @@ namespace dcdrive::ui {
 // DcKeyFilter; a refused one is discarded and the system's default beep sounds. Keys that type
 // nothing or move between controls (arrows, Delete, Tab, Enter, Escape) and the shortcuts
 // with Ctrl pass.
-class DcKeyFilterObject : public QObject {
+class DcKeyFilterObject : public drive::ui::KeyPressFilter {
     Q_OBJECT
 public:
     explicit DcKeyFilterObject(QObject* parent = nullptr)
-        : QObject(parent)
+        : KeyPressFilter(&DcKeyFilterObject::Accepts, parent)
     {
     }
 
@@ -24,13 +24,6 @@ public:
 
     // Whether the key press reaches the edit.
     static bool Accepts(const QKeyEvent& event);
-
-signals:
-    // A key was discarded.
-    void keyRejected();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace dcdrive::ui

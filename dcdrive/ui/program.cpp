@@ -1,5 +1,8 @@
 #include "dcdrive/ui/program.h"
 
+#include "common/ui/application.h"
+#include "common/ui/qtfiledialogs.h"
+#include "dcdrive/data/tachogrid.h"
 #include "dcdrive/ui/aboutbox.h"
 #include "dcdrive/ui/artwork.h"
 #include "dcdrive/ui/mainwindow.h"
@@ -8,16 +11,22 @@
 #include "dcdrive/ui/tachoeditor.h"
 #include "dcdrive/ui/tour.h"
 
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTimer>
-#include <QTranslator>
-
 namespace dcdrive::ui {
+namespace {
+
+// The object names of the file dialogs: OpenDialog1 for every open, SaveDialog2 for the chart
+// pictures, SaveDialog1 for the other saves.
+QString FileDialogName(bool save, const std::string& filter)
+{
+    if (!save)
+        return QStringLiteral("OpenDialog1");
+    return filter == kChartPictureFilter ? QStringLiteral("SaveDialog2") : QStringLiteral("SaveDialog1");
+}
+
+} // namespace
 
 DcProgram::DcProgram(std::unique_ptr<drive::FileDialogs> dialogs)
-    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<PlatformFileDialogs>())
+    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<drive::ui::QtFileDialogs>(FileDialogName))
     , services_ { data_, prompter_, *dialogs_, *this }
     , form1_(std::make_unique<TForm1>(services_, *this))
 {
@@ -80,28 +89,12 @@ void DcProgram::ShowMotorWindow()
 
 int RunProgram(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("dcdrive"));
-    QApplication::setWindowIcon(ProgramIcon());
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    // The standard dialogs (files, Yes/No) speak Russian like the rest of the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
+    drive::ui::Application app(argc, argv, QStringLiteral("dcdrive"), &ProgramIcon);
     DcProgram program;
     program.Form1().show();
-
-    // Hidden switches for the project's own scripts: a tour that saves a picture of every
-    // window into a folder, and an exit as soon as the main window is up (start-up timing).
-    std::unique_ptr<Tour> tour;
-    const QByteArray tourFolder = qgetenv("DCDRIVE_TOUR");
-    if (!tourFolder.isEmpty())
-        tour = std::make_unique<Tour>(program, QString::fromLocal8Bit(tourFolder));
-    else if (qEnvironmentVariableIsSet("DCDRIVE_QUIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    return app.exec();
+    // A tour saves a picture of every window into a folder.
+    return app.Run("DCDRIVE_TOUR", "DCDRIVE_QUIT_WHEN_SHOWN",
+        [&program](const QString& folder) { return std::make_unique<Tour>(program, folder); });
 }
 
 } // namespace dcdrive::ui

@@ -1,5 +1,6 @@
 #include "dcdrive/ui/systemwindows.h"
 
+#include "common/ui/placement.h"
 #include "dcdrive/ui/controls.h"
 #include "dcdrive/ui/messageboxes.h"
 #include "dcdrive/ui/uitexts.h"
@@ -219,7 +220,7 @@ TForm5::TForm5(DcServices& services, drive::LineSink& memo, QWidget* parent)
 void TForm5::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 void TForm5::Button1Click()
@@ -354,7 +355,7 @@ TForm7::TForm7(DcServices& services, drive::LineSink& memo, const TForm6& form6,
 void TForm7::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 void TForm7::SpeedButton1Click()

@@ -1,5 +1,6 @@
 #include "dcdrive/ui/tachoeditor.h"
 
+#include "common/ui/placement.h"
 #include "dcdrive/data/tachogrid.h"
 #include "dcdrive/ui/controls.h"
 #include "dcdrive/ui/messageboxes.h"
@@ -178,7 +179,7 @@ TForm4::TForm4(DcServices& services, QWidget* parent)
 void TForm4::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    drive::ui::CentreOnScreen(this);
 }
 
 drive::DiagramLoad TForm4::LoadDiagramFile()

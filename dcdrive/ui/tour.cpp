@@ -1,8 +1,8 @@
 #include "dcdrive/ui/tour.h"
 
+#include "common/ui/modalscript.h"
 #include "dcdrive/ui/aboutbox.h"
 #include "dcdrive/ui/mainwindow.h"
-#include "dcdrive/ui/modalscript.h"
 #include "dcdrive/ui/program.h"
 
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -19,13 +18,6 @@
 
 namespace dcdrive::ui {
 namespace {
-
-// Lets the windows lay themselves out and paint.
-void Settle()
-{
-    for (int k = 0; k < 10; ++k)
-        QApplication::processEvents();
-}
 
 template <typename Control> Control* Find(QWidget* window, const char* name)
 {
@@ -62,18 +54,9 @@ void PressOk(QWidget* box)
 
 Tour::Tour(DcProgram& program, const QString& folder)
     : program_(program)
-    , folder_(folder)
+    , pictures_(folder, "dcdrive tour")
 {
-    QDir().mkpath(folder_);
     QTimer::singleShot(300, this, &Tour::Run);
-}
-
-void Tour::Save(QWidget* window, const QString& name)
-{
-    Settle();
-    const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path, "PNG"))
-        std::fprintf(stderr, "dcdrive tour: cannot write %s\n", qPrintable(path));
 }
 
 void Tour::Run()
@@ -85,16 +68,16 @@ void Tour::Run()
     const QString longPause = data.filePath(QStringLiteral("dc-forward-reverse-pause-35s.tah"));
     const QString motor = data.filePath(QStringLiteral("dc-motor-4kw-220v.dpt"));
     TForm1& main = program_.Form1();
-    Save(&main, QStringLiteral("tform1-start"));
+    pictures_.Save(&main, QStringLiteral("tform1-start"));
 
-    ModalScript script(120000);
+    drive::ui::ModalScript script(120000);
     const auto openFile = [this](const QString& file, const QString& picture) {
         return [this, file, picture](QWidget* window) {
             auto* dialog = qobject_cast<QFileDialog*>(window);
             if (!dialog)
                 return;
             if (!picture.isEmpty())
-                Save(dialog, picture);
+                pictures_.Save(dialog, picture);
             // The name typed into the dialog's name field, as a user would.
             if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                 name->setText(file);
@@ -104,19 +87,19 @@ void Tour::Run()
 
     // "Схема Г-Д" at start: the entry checks lead through the editor and the motor window.
     script.Then([this](QWidget* box) {
-        Save(box, QStringLiteral("message-box"));
+        pictures_.Save(box, QStringLiteral("message-box"));
         PressOk(box);
     });
     script.Then([this](QWidget* editor) {
         Click(editor, "SpeedButton2");
-        Save(editor, QStringLiteral("tform4"));
+        pictures_.Save(editor, QStringLiteral("tform4"));
         Click(editor, "SpeedButton6");
     });
     script.Then(openFile(diagram, QStringLiteral("open-dialog")));
     script.Then(PressOk);
     script.Then([this](QWidget* window) {
         Click(window, "SpeedButton4");
-        Save(window, QStringLiteral("tform2"));
+        pictures_.Save(window, QStringLiteral("tform2"));
         Click(window, "SpeedButton1");
     });
     script.Then(openFile(motor, QString()));
@@ -125,11 +108,11 @@ void Tour::Run()
         Type(window, "Edit2", QStringLiteral("100"));
         Type(window, "Edit3", QStringLiteral("20"));
         Tick(window, "CheckBox1", true);
-        Save(window, QStringLiteral("tform5"));
+        pictures_.Save(window, QStringLiteral("tform5"));
         Click(window, "Button1");
     });
     main.GeneratorMotorClick();
-    Save(&main, QStringLiteral("tform1-memo"));
+    pictures_.Save(&main, QStringLiteral("tform1-memo"));
 
     // The longer pause into the editor and accepted there.
     script.Then([](QWidget* editor) {
@@ -144,21 +127,21 @@ void Tour::Run()
         Type(window, "Edit17", QStringLiteral("1"));
         Type(window, "Edit18", QStringLiteral("40"));
         Tick(window, "CheckBox2", true);
-        Save(window, QStringLiteral("tform6"));
+        pictures_.Save(window, QStringLiteral("tform6"));
         Click(window, "SpeedButton1");
     });
     script.Then([this](QWidget* window) {
-        Save(window, QStringLiteral("tform7"));
+        pictures_.Save(window, QStringLiteral("tform7"));
         Click(window, "SpeedButton1");
     });
     main.ConverterMotorClick();
-    Save(&main, QStringLiteral("tform1-memo-both"));
+    pictures_.Save(&main, QStringLiteral("tform1-memo-both"));
 
     main.SpeedButton7Click();
-    Save(&main, QStringLiteral("tform1-chart"));
+    pictures_.Save(&main, QStringLiteral("tform1-chart"));
 
     script.Then([this](QWidget* about) {
-        Save(about, QStringLiteral("tform3"));
+        pictures_.Save(about, QStringLiteral("tform3"));
         static_cast<QDialog*>(about)->accept();
     });
     main.AboutClick();
@@ -169,7 +152,7 @@ void Tour::Run()
         Click(window, "Button1");
     });
     script.Then([this](QWidget* box) {
-        Save(box, QStringLiteral("question-box"));
+        pictures_.Save(box, QStringLiteral("question-box"));
         if (auto* question = qobject_cast<QMessageBox*>(box))
             question->button(QMessageBox::No)->click();
     });

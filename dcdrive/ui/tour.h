@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/tourpictures.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,10 +23,9 @@ public:
 
 private:
     void Run();
-    void Save(QWidget* window, const QString& name);
 
     DcProgram& program_;
-    QString folder_;
+    drive::ui::TourPictures pictures_;
 };
 
 } // namespace dcdrive::ui

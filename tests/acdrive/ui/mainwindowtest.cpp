@@ -5,12 +5,12 @@
 
 #include "acdrive/ui/chartstyle.h"
 #include "acdrive/ui/comparisonchart.h"
+#include "acdrive/ui/dialogprompter.h"
 #include "acdrive/ui/helpwindow.h"
 #include "acdrive/ui/program.h"
 #include "acdrive/ui/resultspane.h"
 #include "acdrive/ui/splashwindow.h"
 #include "acdrive/ui/tachochart.h"
-#include "acdrive/ui/dialogprompter.h"
 #include "acdrive/ui/uitexts.h"
 #include "common/filedialogs.h"
 #include "common/numbertext.h"
@@ -29,8 +29,8 @@
 
 using acdrive::AcCommand;
 using acdrive::ui::AcProgram;
-using acdrive::ui::ModalScript;
 using acdrive::ui::TForm1;
+using drive::ui::ModalScript;
 
 namespace {
 
@@ -335,7 +335,8 @@ void MainWindowTest::chartPictureAlwaysGetsTheBitmapSuffix()
         std::optional<std::string> GetOpenFileName(const std::string&) override { return std::nullopt; }
     } dialogs;
     dialogs.name = folder.filePath(chosen).toStdString();
-    main.SetCompanions(&program.editor(), &program.motorWindow(), &program.splash(), &program.prompter(), &dialogs);
+    main.SetCompanions(
+        &program.editor(), &program.motorWindow(), &program.splash(), &program.prompter(), &dialogs);
     QTest::mouseClick(uitest::ToolButton(&main, acdrive::ui::kHintSaveChart), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(dialogs.filter), QStringLiteral("Точечные рисунки|*.bmp"));
 

@@ -15,8 +15,8 @@
 
 using acdrive::ui::ChoiceDialog;
 using acdrive::ui::DialogPrompter;
-using acdrive::ui::ModalScript;
 using acdrive::ui::NumberDialog;
+using drive::ui::ModalScript;
 
 class PromptDialogsTest : public QObject {
     Q_OBJECT

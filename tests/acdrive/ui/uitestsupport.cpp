@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -15,8 +13,6 @@
 #include <algorithm>
 
 namespace uitest {
-
-using acdrive::ui::ModalScript;
 
 QList<QToolButton*> ToolButtons(QWidget* window, const char* hint)
 {
@@ -51,17 +47,6 @@ QAction* MenuItem(QWidget* window, const QStringList& path)
         actions = item->menu() ? item->menu()->actions() : QList<QAction*>();
     }
     return item;
-}
-
-QStringList FileLines(const QString& relativePath)
-{
-    QFile file(QStringLiteral(DRIVE_TESTS_DIR "/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return { QStringLiteral("cannot open ") + file.fileName() };
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 namespace {
@@ -105,19 +90,6 @@ ModalScript::Step PickOption(int option, QStringList* questions)
 ModalScript::Step CloseByFrame()
 {
     return [](QWidget* window) { window->close(); };
-}
-
-ModalScript::Step ExpectErrorBox(const QString& message, ModalScript& script)
-{
-    return [message, &script](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
-        if (!box || box->icon() != QMessageBox::Critical || box->text() != message)
-            script.AddFailure(QStringLiteral("expected the error box \"%1\", got %2 \"%3\"")
-                                  .arg(message, QString::fromLatin1(window->metaObject()->className()),
-                                      box ? box->text() : QString()));
-        if (box)
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
-    };
 }
 
 } // namespace uitest

@@ -3,7 +3,9 @@
 // Helpers of the acdrive window tests: finding controls as a user sees them (by hint, by menu
 // path) and answering the prompt dialogs through their controls.
 
-#include "acdrive/ui/modalscript.h"
+#include "common/ui/modalscript.h"
+#include "tests/support/ui/boxsteps.h"
+#include "tests/support/ui/testfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,16 +24,11 @@ QToolButton* ToolButton(QWidget* window, const char* hint);
 // The menu item reached by the captions of `path` from the window's menu bar.
 QAction* MenuItem(QWidget* window, const QStringList& path);
 
-// The lines of a file of tests/ (its final line break ends the last line).
-QStringList FileLines(const QString& relativePath);
-
 // Steps of a ModalScript that answer a prompt dialog as a user would: type into the number
 // field, or pick option 1 or 2, then press OK. The question shown is appended to `questions`.
-acdrive::ui::ModalScript::Step TypeNumber(const QString& keys, QStringList* questions = nullptr);
-acdrive::ui::ModalScript::Step PickOption(int option, QStringList* questions = nullptr);
+ModalScript::Step TypeNumber(const QString& keys, QStringList* questions = nullptr);
+ModalScript::Step PickOption(int option, QStringList* questions = nullptr);
 // Closes the window through its frame (the close box) instead of OK.
-acdrive::ui::ModalScript::Step CloseByFrame();
-// Expects the standard error box with `message` and presses its button.
-acdrive::ui::ModalScript::Step ExpectErrorBox(const QString& message, acdrive::ui::ModalScript& script);
+ModalScript::Step CloseByFrame();
 
 } // namespace uitest

@@ -5,7 +5,6 @@
 #include "dcdrive/ui/tachoeditor.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,17 +23,6 @@ TestProgram::TestProgram()
 QString DataFile(const char* name)
 {
     return QStringLiteral(DRIVE_TESTS_DIR "/data/") + QString::fromUtf8(name);
-}
-
-QStringList FileLines(const QString& relativePath)
-{
-    QFile file(QStringLiteral(DRIVE_TESTS_DIR "/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return { QStringLiteral("cannot open ") + file.fileName() };
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 QStringList MemoLines(dcdrive::ui::DcProgram& program)
@@ -79,31 +67,11 @@ void AcceptDrive(TestProgram& test, const char* diagram, const char* motor)
     test.dialogs->openName.reset();
 }
 
-namespace {
-
-QMessageBox* Box(QWidget* window, const char* name, ModalScript& script)
-{
-    auto* box = qobject_cast<QMessageBox*>(window);
-    if (box && box->objectName() == QString::fromLatin1(name))
-        return box;
-    script.AddFailure(
-        QStringLiteral("expected %1, got %2").arg(QString::fromLatin1(name), ModalScript::Describe(window)));
-    return nullptr;
-}
-
-void ExpectText(QMessageBox* box, const QString& text, ModalScript& script)
-{
-    if (box->text() != text)
-        script.AddFailure(QStringLiteral("expected \"%1\", shown \"%2\"").arg(text, box->text()));
-}
-
-} // namespace
-
 ModalScript::Step ExpectMessage(const QString& text, ModalScript& script)
 {
     return [text, &script](QWidget* window) {
-        if (QMessageBox* box = Box(window, "MessageBox", script)) {
-            ExpectText(box, text, script);
+        if (QMessageBox* box = ExpectBox(window, "MessageBox", script)) {
+            ExpectBoxText(box, text, script);
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         }
     };
@@ -112,21 +80,9 @@ ModalScript::Step ExpectMessage(const QString& text, ModalScript& script)
 ModalScript::Step AnswerQuestion(const QString& text, bool yes, ModalScript& script)
 {
     return [text, yes, &script](QWidget* window) {
-        if (QMessageBox* box = Box(window, "ConfirmationBox", script)) {
-            ExpectText(box, text, script);
+        if (QMessageBox* box = ExpectBox(window, "ConfirmationBox", script)) {
+            ExpectBoxText(box, text, script);
             QTest::mouseClick(box->button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
-        }
-    };
-}
-
-ModalScript::Step ExpectErrorBox(const QString& text, ModalScript& script)
-{
-    return [text, &script](QWidget* window) {
-        if (QMessageBox* box = Box(window, "ErrorBox", script)) {
-            if (box->icon() != QMessageBox::Critical)
-                script.AddFailure(QStringLiteral("the error box has no error icon"));
-            ExpectText(box, text, script);
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         }
     };
 }

@@ -4,8 +4,9 @@
 // of the fixtures, and steps that answer the modal windows as a user would.
 
 #include "common/filedialogs.h"
-#include "dcdrive/ui/modalscript.h"
 #include "dcdrive/ui/program.h"
+#include "tests/support/ui/boxsteps.h"
+#include "tests/support/ui/testfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +16,6 @@ class QAbstractButton;
 class QWidget;
 
 namespace uitest {
-
-using dcdrive::ui::ModalScript;
 
 // The program as it starts, with file dialogs that return the names set in `dialogs`.
 struct TestProgram {
@@ -28,8 +27,6 @@ struct TestProgram {
 
 // A fixture of tests/data.
 QString DataFile(const char* name);
-// The lines of a file of tests/ (its final line break ends the last line).
-QStringList FileLines(const QString& relativePath);
 // The lines of the main window's memo.
 QStringList MemoLines(dcdrive::ui::DcProgram& program);
 
@@ -50,8 +47,6 @@ void AcceptDrive(TestProgram& test, const char* diagram, const char* motor);
 ModalScript::Step ExpectMessage(const QString& text, ModalScript& script);
 // expects the Yes/No question `text` and answers it;
 ModalScript::Step AnswerQuestion(const QString& text, bool yes, ModalScript& script);
-// expects the standard error box with `text` and presses OK;
-ModalScript::Step ExpectErrorBox(const QString& text, ModalScript& script);
 // expects the window named `name` and closes it through its close box;
 ModalScript::Step CloseWindow(const char* name, ModalScript& script);
 // expects an open dialog with the filter `filter`, types the file's name and opens it.

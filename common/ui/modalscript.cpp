@@ -1,11 +1,11 @@
-#include "dcdrive/ui/modalscript.h"
+#include "common/ui/modalscript.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
-namespace dcdrive::ui {
+namespace drive::ui {
 namespace {
 
 void CloseWindow(QWidget* window)
@@ -92,4 +92,4 @@ void ModalScript::WatchdogExpired()
     }
 }
 
-} // namespace dcdrive::ui
+} // namespace drive::ui

@@ -9,20 +9,21 @@
 
 class QWidget;
 
-namespace dcdrive::ui {
+namespace drive::ui {
 
 // Acts in the modal windows of a run as they come up, one step each time a modal window is
-// active and no step is busy with it, in order; used by the tour of the windows and by the
-// tests. A step gets the modal window and usually closes it; a window a step leaves open gets
-// the next step. A step may open further modal windows (a file dialog from a button), which
-// the following steps answer. A window that comes up when no step is left, and steps whose
-// window never comes up before the watchdog runs out, are failures; every window that comes up
-// after that is closed, so that a run never waits for a user who is not there.
+// active and no step is busy with it, in order; used by the tours of the windows and by the
+// window tests. A step gets the modal window and usually closes it; a window a step leaves
+// open gets the next step. A step may open further modal windows (a file dialog from a
+// button), which the following steps answer. A window that comes up when no step is left, and
+// steps whose window never comes up before the watchdog runs out, are failures; every window
+// that comes up after that is closed, so that a run never waits for a user who is not there.
 class ModalScript : public QObject {
     Q_OBJECT
 public:
     using Step = std::function<void(QWidget* modal)>;
 
+    // `watchdogMs`: how long the steps have for their windows, ms.
     explicit ModalScript(int watchdogMs = 20000, QObject* parent = nullptr);
 
     // Adds a step for the next modal window.
@@ -55,4 +56,4 @@ private:
     QTimer watchdog_;
 };
 
-} // namespace dcdrive::ui
+} // namespace drive::ui

@@ -2,9 +2,9 @@
 
 class QWidget;
 
-namespace acdrive::ui {
+namespace drive::ui {
 
 // Moves a top-level window to the middle of the screen it is on (or of the primary screen).
 void CentreOnScreen(QWidget* window);
 
-} // namespace acdrive::ui
+} // namespace drive::ui

@@ -1,10 +1,10 @@
-#include "acdrive/ui/placement.h"
+#include "common/ui/placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace acdrive::ui {
+namespace drive::ui {
 
 void CentreOnScreen(QWidget* window)
 {
@@ -16,4 +16,4 @@ void CentreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
-} // namespace acdrive::ui
+} // namespace drive::ui
