@@ -10,6 +10,8 @@
 
 #include "acdrive/calc/commands.h"
 #include "acdrive/data/workingdata.h"
+#include "common/errors.h"
+#include "common/linesink.h"
 #include "common/scriptedprompter.h"
 
 namespace actest {
@@ -86,6 +88,35 @@ inline void ExpectFiniteResults(const AcWorkingData& d, int i)
     for (double v : {d.stretchLosses[i], d.stretchShaftPower[i], d.stretchPowerFactor[i], d.stretchActivePower[i],
                      d.stretchReactivePower[i], d.stretchEfficiency[i]})
         EXPECT_TRUE(std::isfinite(v)) << "stretch " << i;
+}
+
+// Runs the command with the answers; it must stop with `message` before its report: nothing is
+// appended to the results pane and nothing is filed in the method's results table.
+inline void ExpectStops(AcCommand command, AcWorkingData& d, const std::vector<std::string>& answers,
+                        const char* message)
+{
+    drive::ScriptedPrompter p({answers.begin(), answers.end()});
+    drive::LineBuffer pane;
+    const MethodResultTable before = d.methodResults[static_cast<int>(command)];
+    try {
+        RunCalculationCommand(command, d, p, pane);
+        ADD_FAILURE() << "the run did not stop";
+    } catch (const drive::PlatformError& e) {
+        EXPECT_STREQ(e.what(), message);
+    }
+    EXPECT_TRUE(pane.lines().empty());
+    EXPECT_EQ(d.methodResults[static_cast<int>(command)].rows, before.rows) << "nothing filed";
+}
+
+// Stretches first .. last are pauses ("ожидание") that show zeros.
+inline void ExpectPausesShowZeros(const AcWorkingData& d, int first, int last)
+{
+    for (int i = first; i <= last; ++i) {
+        EXPECT_EQ(d.stretchLabels[i], "ожидание") << "stretch " << i;
+        EXPECT_EQ(d.stretchEfficiency[i], 0) << "stretch " << i;
+        EXPECT_EQ(d.stretchActivePower[i], 0) << "stretch " << i;
+        EXPECT_EQ(d.stretchReactivePower[i], 0) << "stretch " << i;
+    }
 }
 
 }  // namespace actest

@@ -243,16 +243,7 @@ TEST_P(MultiSpeedStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
     AcWorkingData d = TwoSpeedSample();
     GetParam().change(d);
-    drive::ScriptedPrompter p({ GetParam().answers.begin(), GetParam().answers.end() });
-    drive::LineBuffer pane;
-    try {
-        RunMultiSpeed(d, p, pane);
-        FAIL() << "the run did not stop";
-    } catch (const drive::PlatformError& e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-    EXPECT_TRUE(pane.lines().empty());
-    EXPECT_EQ(d.methodResults[6].rows[1][1], 0);
+    ExpectStops(AcCommand::MultiSpeed, d, GetParam().answers, GetParam().message);
     EXPECT_EQ(d.stretchActivePower[1] != 0, GetParam().firstStretchDone)
         << "stretch 1 finished before the stop";
 }

@@ -183,16 +183,7 @@ TEST_P(PulseStops, WithTheMessageNoReportAndEarlierStretchesKept)
     AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {4.924, 98}, GetParam().end}, 30);
     d.stretchLoads[2].staticTorque = GetParam().torque;
-    drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
-    drive::LineBuffer pane;
-    try {
-        RunCalculationCommand(AcCommand::Pulse, d, p, pane);
-        FAIL() << "the run did not stop";
-    } catch (const drive::ArithmeticError& e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-    EXPECT_TRUE(pane.lines().empty());
-    EXPECT_EQ(d.methodResults[5].rows[3][1], 0) << "nothing filed";
+    ExpectStops(AcCommand::Pulse, d, GetParam().answers, GetParam().message);
     EXPECT_PRINTED(d.stretchActivePower[1], 3223.8, 1) << "stretch 1 was calculated before the stop";
 }
 
@@ -228,12 +219,7 @@ TEST(Pulse, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
     EXPECT_EQ(d.stretchLabels[6], " торможения противовключением ");
     for (int i = 1; i <= 30; ++i)
         ExpectFiniteResults(d, i);
-    for (int i = 7; i <= 30; ++i) {
-        EXPECT_EQ(d.stretchLabels[i], "ожидание");
-        EXPECT_EQ(d.stretchEfficiency[i], 0);
-        EXPECT_EQ(d.stretchActivePower[i], 0);
-        EXPECT_EQ(d.stretchReactivePower[i], 0);
-    }
+    ExpectPausesShowZeros(d, 7, 30);
     EXPECT_EQ(d.methodResults[5].rows[3][4], d.stretchActivePower[4]);
 }
 

@@ -132,15 +132,7 @@ TEST_P(RheostatStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
     AcWorkingData d = WoundRotorSample();
     GetParam().change(d);
-    drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
-    drive::LineBuffer pane;
-    try {
-        RunCalculationCommand(AcCommand::Rheostat, d, p, pane);
-        FAIL() << "the run did not stop";
-    } catch (const drive::PlatformError& e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-    EXPECT_TRUE(pane.lines().empty());
+    ExpectStops(AcCommand::Rheostat, d, GetParam().answers, GetParam().message);
     EXPECT_PRINTED(d.stretchLosses[1], 6592.90, 2) << "stretch 1 was calculated before the stop";
 }
 

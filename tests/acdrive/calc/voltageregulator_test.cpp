@@ -210,16 +210,7 @@ TEST_P(VoltageRegulatorStops, WithTheMessageNoReportAndEarlierStretchesKept)
 {
     AcWorkingData d = WoundRotorSample();
     SetDiagram(d, {{0, 98}, {4.924, 98}, GetParam().end}, 30);
-    drive::ScriptedPrompter p({GetParam().answers.begin(), GetParam().answers.end()});
-    drive::LineBuffer pane;
-    try {
-        RunCalculationCommand(AcCommand::VoltageRegulator, d, p, pane);
-        FAIL() << "the run did not stop";
-    } catch (const drive::ArithmeticError& e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-    EXPECT_TRUE(pane.lines().empty());
-    EXPECT_EQ(d.methodResults[3].rows[3][1], 0) << "nothing filed";
+    ExpectStops(AcCommand::VoltageRegulator, d, GetParam().answers, GetParam().message);
     EXPECT_PRINTED(d.stretchActivePower[1], 3516.88, 2) << "stretch 1 was calculated before the stop";
 }
 
@@ -251,12 +242,7 @@ TEST(VoltageRegulator, ThirtyStretchesWithEmptyRowsAtTheEndRunThrough)
     EXPECT_EQ(d.stretchLabels[6], "торможение");
     for (int i = 1; i <= 30; ++i)
         ExpectFiniteResults(d, i);
-    for (int i = 7; i <= 30; ++i) {
-        EXPECT_EQ(d.stretchLabels[i], "ожидание");
-        EXPECT_EQ(d.stretchEfficiency[i], 0);
-        EXPECT_EQ(d.stretchActivePower[i], 0);
-        EXPECT_EQ(d.stretchReactivePower[i], 0);
-    }
+    ExpectPausesShowZeros(d, 7, 30);
     EXPECT_EQ(d.methodResults[3].rows[3][4], d.stretchActivePower[4]);
 }
 
