@@ -27,21 +27,16 @@ constexpr int kVoltageSourceInverter = 3;
 
 // One run of the calculation: the converter, the motor's constants and the stretch being
 // calculated.
-class Calculation : public StretchMethod {
+class Calculation : public StretchWalk {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter)
-        : d_(data)
-        , prompter_(prompter)
-    {
-    }
+    Calculation(AcWorkingData& data, drive::Prompter& prompter) : StretchWalk(data, prompter) {}
 
     void Run(drive::LineSink& resultsPane);
 
 private:
     void AskConverter();
     void ComputeConstants();
-    // Symbols of stretch i.
-    void LoadStretch(int i);
+    void LoadStretch(int i) override;
     // Copper losses of a motor torque held for a time, J.
     Real CopperLosses(Real torque, Real time) const;
     // Power factor of the frequency-controlled motor averaged over a speed range, at the slip
@@ -52,24 +47,11 @@ private:
     void SteadyStretch() override;
     void BrakingStretch() override;
     void ReversalStretch() override;
-    void FinishStretch();
-
-    // Stores the stretch's working energies.
-    void SetEnergies(Real e, Real qe)
-    {
-        d_.stretchMainsEnergy = e.value();
-        d_.stretchReactiveEnergy = qe.value();
-    }
-
-    AcWorkingData& d_;
-    drive::Prompter& prompter_;
+    void FinishStretch() override;
 
     Real etaC_, omega0_, omegaN_, mn_, beta_, p0_, kR_, cN_;
     Real r1_, r2_, x2_, xm_;
     Real kA_, kB_, kX_, kC_, c1_;
-
-    int i_ = 0;
-    std::string number_; // i in decimal, for the question texts
     Real omegaA_, omegaB_; // speed magnitudes at the start and end of the stretch, 1/s
     Real inertia_, mc_, duration_;
     bool idle_ = false; // a standstill stretch under no load (" ожидание")
@@ -80,12 +62,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
     MakeWorkingCopies(d_);
     AskConverter();
     ComputeConstants();
-    for (int i = 1; i <= d_.pointCount - 1; ++i) {
-        LoadStretch(i);
-        RunStretchOfClass(d_, i, *this);
-        FinishStretch();
-    }
-    PrintResults(d_, resultsPane);
+    WalkStretches(resultsPane);
 }
 
 void Calculation::AskConverter()
@@ -139,9 +116,6 @@ void Calculation::ComputeConstants()
 
 void Calculation::LoadStretch(int i)
 {
-    i_ = i;
-    d_.currentStretch = i;
-    number_ = std::to_string(i);
     omegaA_ = drive::Abs(d_.workSpeed[i]);
     omegaB_ = drive::Abs(d_.workSpeed[i + 1]);
     inertia_ = d_.workInertia[i];

@@ -48,13 +48,9 @@ struct DecelerationStage {
 };
 
 // One run of the calculation: the steps' constants and the stretch being calculated.
-class Calculation : public StretchMethod {
+class Calculation : public StretchWalk {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter)
-        : d_(data)
-        , prompter_(prompter)
-    {
-    }
+    Calculation(AcWorkingData& data, drive::Prompter& prompter) : StretchWalk(data, prompter) {}
 
     void Run(drive::LineSink& resultsPane);
 
@@ -62,8 +58,7 @@ private:
     const MotorParameters& Step(int j) const { return d_.stepParameters[j]; }
     // kR of step j: 1 + R1 / R2, total copper losses over rotor copper losses.
     Real CopperLossRatio(int j) const;
-    // Symbols of stretch i.
-    void LoadStretch(int i);
+    void LoadStretch(int i) override;
     int FindSpeedStep(int k) const;
     Real StepAveragePowerFactor(int j, Real a, Real b) const;
 
@@ -87,7 +82,7 @@ private:
     void DecelerationStretch();
     void FirstSpeedBraking();
     void RegenerativeBraking();
-    void FinishStretch();
+    void FinishStretch() override;
 
     void AddEnergies(Real e, Real qe)
     {
@@ -104,13 +99,7 @@ private:
     // The question prefix "<text><i>\r" shared by a stage's two questions.
     std::string StretchLine(const std::string& text) const { return text + number_ + "\r"; }
 
-    AcWorkingData& d_;
-    drive::Prompter& prompter_;
-
     int steps_ = 1; // K, the steps in use
-
-    int i_ = 0;
-    std::string number_; // i in decimal, for the question texts
     Real omegaS_, omegaE_; // signed speeds at the start and end of the stretch, 1/s
     Real duration_, mc_, inertia_;
     int c_ = 0, p_ = 0; // steps at the end and the start of the stretch
@@ -130,15 +119,7 @@ void Calculation::Run(drive::LineSink& resultsPane)
         const Real pc = 1000 * Real(m.ratedPower) * ((1 - eta) / eta - sn / (1 - sn) * CopperLossRatio(j));
         d_.stepConstantLosses[j] = pc.value();
     }
-    for (int i = 1; i <= d_.pointCount - 1; ++i) {
-        SetEnergies(0, 0);
-        d_.previousStep = d_.stretchStep;
-        d_.stretchStep = FindSpeedStep(i + 1);
-        LoadStretch(i);
-        RunStretchOfClass(d_, i, *this);
-        FinishStretch();
-    }
-    PrintResults(d_, resultsPane);
+    WalkStretches(resultsPane);
 }
 
 Real Calculation::CopperLossRatio(int j) const
@@ -148,9 +129,9 @@ Real Calculation::CopperLossRatio(int j) const
 
 void Calculation::LoadStretch(int i)
 {
-    i_ = i;
-    d_.currentStretch = i;
-    number_ = std::to_string(i);
+    SetEnergies(0, 0);
+    d_.previousStep = d_.stretchStep;
+    d_.stretchStep = FindSpeedStep(i + 1);
     omegaS_ = d_.workSpeed[i];
     omegaE_ = d_.workSpeed[i + 1];
     duration_ = Real(d_.workTime[i + 1]) - d_.workTime[i];

@@ -15,15 +15,14 @@ using drive::Real;
 
 // One run of the calculation: the rated-point losses model, the answers kept for the run and the
 // stretch being calculated.
-class Calculation : public StretchMethod {
+class Calculation : public StretchWalk {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
+    Calculation(AcWorkingData& data, drive::Prompter& prompter) : StretchWalk(data, prompter) {}
 
     void Run(drive::LineSink& resultsPane);
 
 private:
-    // Symbols of stretch i, read from the working copies.
-    void LoadStretch(int i);
+    void LoadStretch(int i) override;
     // Loss power at the relative load x (the squared ratio of the motor torque to Mn), W.
     Real LossPower(Real x) const;
     // Power factor of the equivalent circuit with the pulse-regulated added resistance, at the
@@ -38,23 +37,10 @@ private:
     void PluggingBraking(Real md);
     void DecelerationStretch();
     void StartStretch() override;
-    void FinishStretch();
-
-    // Stores the stretch's working energies.
-    void SetEnergies(Real e, Real qe)
-    {
-        d_.stretchMainsEnergy = e.value();
-        d_.stretchReactiveEnergy = qe.value();
-    }
-
-    AcWorkingData& d_;
-    drive::Prompter& prompter_;
+    void FinishStretch() override;
 
     Real omega0_, sn_, r1_, x1_, r2_, x2_, xm_, xs_;
     Real mn_, rho_, p1n_, p2n_, padd_, k0_, ra_;
-
-    int i_ = 0;
-    std::string number_;  // i in decimal, for the question texts
     Real omega1_, omega2_;  // speed magnitudes at the start and end of the stretch, 1/s
     Real inertia_, mc_, duration_;
     bool pause_ = false;  // a standstill stretch with zero torque ("ожидание")
@@ -99,19 +85,11 @@ void Calculation::Run(drive::LineSink& resultsPane)
     ra_ = AskValue(d_, prompter_, " Привед. акт. добавочное сопр. ротора ");
     d_.addedRotorResistance = ra_.value();
 
-    for (int i = 1; i <= d_.pointCount - 1; ++i) {
-        LoadStretch(i);
-        RunStretchOfClass(d_, i, *this);
-        FinishStretch();
-    }
-    PrintResults(d_, resultsPane);
+    WalkStretches(resultsPane);
 }
 
 void Calculation::LoadStretch(int i)
 {
-    i_ = i;
-    d_.currentStretch = i;
-    number_ = std::to_string(i);
     omega1_ = drive::Abs(d_.workSpeed[i]);
     omega2_ = drive::Abs(d_.workSpeed[i + 1]);
     duration_ = Real(d_.workTime[i + 1]) - d_.workTime[i];

@@ -13,15 +13,14 @@ namespace {
 using drive::Real;
 
 // One run of the calculation: the motor's constants and the stretch being calculated.
-class Calculation : public StretchMethod {
+class Calculation : public StretchWalk {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
+    Calculation(AcWorkingData& data, drive::Prompter& prompter) : StretchWalk(data, prompter) {}
 
     void Run(drive::LineSink& resultsPane);
 
 private:
-    // Symbols of stretch i.
-    void LoadStretch(int i);
+    void LoadStretch(int i) override;
     // kR = 1 + R1 / (R2 + Ra): total copper losses over rotor copper losses.
     Real CopperLossRatio() const;
     Real AveragePowerFactor(Real omegaStart, Real omegaEnd) const;
@@ -39,22 +38,9 @@ private:
     void PluggingBraking(Real sa, Real mbr);
     void DynamicBraking(Real mbr);
     void ReversalStretch() override;
-    void FinishStretch();
-
-    // Stores the stretch's working energies.
-    void SetEnergies(Real e, Real qe)
-    {
-        d_.stretchMainsEnergy = e.value();
-        d_.stretchReactiveEnergy = qe.value();
-    }
-
-    AcWorkingData& d_;
-    drive::Prompter& prompter_;
+    void FinishStretch() override;
 
     Real omega0_, r1_, x1_, r2_, x2_, xm_, p0_;
-
-    int i_ = 0;
-    std::string number_;      // i in decimal, for the question texts
     Real omegaA_, omegaB_;    // speed magnitudes at the start and end of the stretch
     Real inertia_, mc_, duration_;
     bool idle_ = false;       // a standstill stretch with zero torque ("ожидание")
@@ -76,20 +62,12 @@ void Calculation::Run(drive::LineSink& resultsPane)
     p0_ = ((1 - etaN) / etaN - sN / (1 - sN) * (r1_ / r2_ + 1)) * Real(m.ratedPower) * 1000;
     d_.constantLosses = p0_.value();
 
-    for (int i = 1; i <= d_.pointCount - 1; ++i) {
-        LoadStretch(i);
-        SetEnergies(0, 0);
-        RunStretchOfClass(d_, i, *this);
-        FinishStretch();
-    }
-    PrintResults(d_, resultsPane);
+    WalkStretches(resultsPane);
 }
 
 void Calculation::LoadStretch(int i)
 {
-    i_ = i;
-    d_.currentStretch = i;
-    number_ = std::to_string(i);
+    SetEnergies(0, 0);
     omegaA_ = drive::Abs(d_.workSpeed[i]);
     omegaB_ = drive::Abs(d_.workSpeed[i + 1]);
     inertia_ = d_.workInertia[i];

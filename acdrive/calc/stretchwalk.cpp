@@ -23,6 +23,19 @@ void RunStretchOfClass(AcWorkingData& data, int i, StretchMethod& method)
     }
 }
 
+void StretchWalk::WalkStretches(drive::LineSink& resultsPane)
+{
+    for (int i = 1; i <= d_.pointCount - 1; ++i) {
+        i_ = i;
+        d_.currentStretch = i;
+        number_ = std::to_string(i);
+        LoadStretch(i);
+        RunStretchOfClass(d_, i, *this);
+        FinishStretch();
+    }
+    PrintResults(d_, resultsPane);
+}
+
 drive::Real TanPhi(drive::Real c)
 {
     return drive::Sqrt(1 / drive::Sqr(c) - 1);

@@ -25,15 +25,14 @@ void RatedPoint(const MotorParameters& m, Real& req, Real& xeq)
 }
 
 // One run of the calculation: the rated-point model of the losses and the stretch being calculated.
-class Calculation : public StretchMethod {
+class Calculation : public StretchWalk {
 public:
-    Calculation(AcWorkingData& data, drive::Prompter& prompter) : d_(data), prompter_(prompter) {}
+    Calculation(AcWorkingData& data, drive::Prompter& prompter) : StretchWalk(data, prompter) {}
 
     void Run(drive::LineSink& resultsPane);
 
 private:
-    // Symbols of stretch i, read from the load diagram itself (this method makes no working copies).
-    void LoadStretch(int i);
+    void LoadStretch(int i) override;
     // Losses of a start, deceleration, plugging or reversal part: d the difference of the squared
     // slips, lambda the log term, f the torque factor, J.
     Real TransientLosses(Real d, Real lambda, Real f) const;
@@ -47,23 +46,10 @@ private:
     void DynamicBraking(Real mdec);
     void PluggingBraking(Real mdec);
     void ReversalStretch() override;
-    void FinishStretch();
-
-    // Stores the stretch's working energies.
-    void SetEnergies(Real e, Real qe)
-    {
-        d_.stretchMainsEnergy = e.value();
-        d_.stretchReactiveEnergy = qe.value();
-    }
-
-    AcWorkingData& d_;
-    drive::Prompter& prompter_;
+    void FinishStretch() override;
 
     Real omega0_, sN_, cN_, r2_;
     Real mn_, etaC_, k0_, p1n_, p2n_, pf_, kf_, rR_;
-
-    int i_ = 0;
-    std::string number_;  // i in decimal, for the question texts
     Real speedA_, speedB_;  // signed speeds at the start and end of the stretch, 1/s
     Real omegaA_, omegaB_;  // their magnitudes
     Real inertia_, mc_, duration_;
@@ -112,19 +98,11 @@ void Calculation::Run(drive::LineSink& resultsPane)
     rR_ = (r2_ + d_.addedRotorResistance) / r2_;
     d_.rotorResistanceRatio = rR_.value();
 
-    for (int i = 1; i <= d_.pointCount - 1; ++i) {
-        LoadStretch(i);
-        RunStretchOfClass(d_, i, *this);
-        FinishStretch();
-    }
-    PrintResults(d_, resultsPane);
+    WalkStretches(resultsPane);
 }
 
 void Calculation::LoadStretch(int i)
 {
-    i_ = i;
-    d_.currentStretch = i;
-    number_ = std::to_string(i);
     speedA_ = d_.tachoPoints[i].speed;
     speedB_ = d_.tachoPoints[i + 1].speed;
     omegaA_ = drive::Abs(speedA_);
